@@ -1,0 +1,58 @@
+#pragma once
+// The analysis state: the chosen file, its loaded bytes, the entry tables and the counters
+// that the analysis steps share. One instance lives for the whole run of the program;
+// a default-constructed one is the state at program load.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One directory entry, each field "0x" and its hexadecimal digits in reading order.
+struct EntryRow {
+  std::string Tag;    // "0x" and 4 digits
+  std::string Type;   // "0x" and 4 digits
+  std::string Count;  // "0x" and 8 digits
+  std::string Value;  // "0x" and 8 digits: the value, or its offset from the TIFF header
+};
+
+// The entries of one directory, row 0 first. It starts with 50 empty rows and grows when
+// a directory has more entries, so every entry is kept.
+class EntryTable {
+ public:
+  static constexpr int32_t kInitialRows = 50;
+  EntryTable() : rows_(kInitialRows) {}
+
+  // Row Index, added (with the rows before it) when the table does not hold it yet.
+  // Index must be 0 or more.
+  EntryRow& Row(int32_t Index);
+  // Row Index, or an empty row when the table does not hold it.
+  const EntryRow& At(int32_t Index) const;
+  int32_t Size() const { return static_cast<int32_t>(rows_.size()); }
+
+ private:
+  std::vector<EntryRow> rows_;
+};
+
+constexpr int32_t kLoadBufferSize = 15000;
+constexpr int32_t kMaxLoadBytes = 10000;
+constexpr int32_t kTextBufferSize = 256;
+constexpr int32_t kHexImageLength = 2 * kLoadBufferSize;
+
+struct AnalysisState {
+  std::string SelectedFile;                                // full path, native bytes
+  std::array<uint8_t, kLoadBufferSize> LoadBuffer{};       // first bytes of the file
+  std::array<char, kTextBufferSize> TextBuffer{};          // work area of ASCII values
+  int32_t ExifPointerPos = 0;  // HexImage position of IFD0's 0x8769 entry; 0: none
+  EntryTable Ifd0Table;
+  EntryTable Ifd1Table;
+  EntryTable SubIfdTable;
+  int32_t RowCounter = 0;  // row that the next split entry goes to
+  int32_t Ifd0Count = 0;
+  int32_t SubIfdCount = 0;
+  int32_t TiffBase = 0;  // file offset of the TIFF header found by the last analysis
+};
+
+// The 30000-character uppercase hexadecimal text of the whole LoadBuffer, two digits a
+// byte, high digit first. The byte at file offset B stands at positions 2B+1 and 2B+2.
+std::string HexImage(const AnalysisState& State);

@@ -1,0 +1,35 @@
+#pragma once
+// Field operations on the HexImage: the small steps from which the report is built.
+// None of them writes to the report.
+
+#include <cstdint>
+#include <string>
+
+#include "AnalysisState.h"
+
+// "0x" and the two-character pairs of Text from the last to the first, so a little-endian
+// field reads most significant first. An odd first character is dropped: "ABC" -> "0xBC".
+std::string ReverseByteOrder(const std::string& Text);
+
+// The file offset Position / 2 as at least five uppercase hex digits, "H  : ", then Text.
+std::string OffsetPrefixed(int32_t Position, const std::string& Text);
+
+// Table kinds of SplitDirectoryEntry.
+constexpr int kIfd0Kind = 0;
+constexpr int kIfd1Kind = 1;
+constexpr int kSubIfdKind = 2;
+
+// Splits a 24-character directory entry into row RowCounter of the table of Kind, moves
+// RowCounter on, records Position in ExifPointerPos for an IFD0 entry tagged 0x8769, and
+// returns "Tag Type Count Value " (one space after each field). Raises nothing.
+std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
+                                int32_t Position);
+
+// The ASCII value of Row: at most Count bytes (0 to 256) from LoadBuffer at file offset
+// Value + TiffBase, up to the first zero byte or the end of LoadBuffer, copied through
+// TextBuffer. Converts Value, then Count (EConvertError when either fails).
+std::string AsciiValueText(AnalysisState& State, const EntryRow& Row);
+
+// The report line of an ASCII tag of IFD0: Tag, three spaces, the value's 2 x Count hex
+// digits, three spaces, the value's text.
+std::string ReadAsciiValue(AnalysisState& State, const std::string& HexImage, int32_t RowIndex);

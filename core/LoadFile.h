@@ -1,0 +1,24 @@
+#pragma once
+// The "ファイル選択" command after the chooser: checks the name of State.SelectedFile,
+// loads the file's first bytes, checks the signatures and analyses it into the report.
+
+#include <string>
+
+#include "AnalysisState.h"
+#include "Strings.h"
+
+enum class LoadOutcome {
+  Analysed,       // the report was written
+  NothingChosen,  // SelectedFile is empty: nothing happens, no message
+  NotJpg,         // the name does not end in .JPG (any case)
+  CannotOpen,     // the file cannot be opened or read
+  NotExif,        // no "Exif" signature
+  NotIntel,       // no Intel-byte-order TIFF header
+};
+
+// Runs the command for State.SelectedFile. Every outcome but Analysed leaves Report as it
+// was. EConvertError from the analysis passes through, with the lines appended so far kept.
+LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report);
+
+// The warning (Shift-JIS) that a refusal shows; empty for Analysed and NothingChosen.
+std::string RefusalMessage(LoadOutcome Outcome);

@@ -1,0 +1,59 @@
+#include "Exceptions.h"
+#include "TextOps.h"
+
+namespace {
+
+[[noreturn]] void RaiseNotAnInteger(const std::string& s) {
+  throw EConvertError("'" + s + "' は整数ではありません");
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+int32_t StrToInt(const std::string& S) {
+  size_t i = 0;
+  while (i < S.size() && S[i] == ' ') ++i;
+  bool negative = false;
+  if (i < S.size() && (S[i] == '+' || S[i] == '-')) {
+    negative = S[i] == '-';
+    ++i;
+  }
+
+  bool hex = false;
+  if (i < S.size() && (S[i] == '$' || S[i] == 'x' || S[i] == 'X')) {
+    hex = true;
+    i += 1;
+  } else if (i + 1 < S.size() && S[i] == '0' && (S[i + 1] == 'x' || S[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == S.size()) RaiseNotAnInteger(S);
+
+  if (hex) {
+    uint32_t value = 0;
+    for (; i < S.size(); ++i) {
+      const int digit = HexDigitValue(S[i]);
+      if (digit < 0 || value > 0x0FFFFFFFu) RaiseNotAnInteger(S);
+      value = (value << 4) | static_cast<uint32_t>(digit);
+    }
+    // The bit pattern is the number: from 0x80000000 up it is negative.
+    return static_cast<int32_t>(value);
+  }
+
+  const uint32_t limit = negative ? 0x80000000u : 0x7FFFFFFFu;
+  uint32_t magnitude = 0;
+  for (; i < S.size(); ++i) {
+    if (S[i] < '0' || S[i] > '9') RaiseNotAnInteger(S);
+    const uint32_t digit = static_cast<uint32_t>(S[i] - '0');
+    if (magnitude > (limit - digit) / 10) RaiseNotAnInteger(S);
+    magnitude = magnitude * 10 + digit;
+  }
+  if (!negative) return static_cast<int32_t>(magnitude);
+  return magnitude == 0x80000000u ? INT32_MIN : -static_cast<int32_t>(magnitude);
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need; apt is left
+# alone when all of them are present.
+set -euo pipefail
+
+packages=(
+  cmake g++ make clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth xdotool x11-apps imagemagick poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

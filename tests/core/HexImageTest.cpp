@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "AnalysisState.h"
+
+namespace {
+
+TEST(HexImage, isAllZerosAtProgramLoad) {
+  AnalysisState state;
+  EXPECT_EQ(HexImage(state), std::string(30000, '0'));
+}
+
+TEST(HexImage, showsEveryByteAsTwoUppercaseDigits) {
+  AnalysisState state;
+  state.LoadBuffer[0] = 0x0A;
+  state.LoadBuffer[1] = 0xFF;
+  state.LoadBuffer[12] = 0x49;
+  state.LoadBuffer[9999] = 0x80;
+  state.LoadBuffer[14999] = 0x7E;
+  const std::string image = HexImage(state);
+  ASSERT_EQ(image.size(), 30000u);
+  EXPECT_EQ(image.substr(0, 4), "0AFF");
+  EXPECT_EQ(image.substr(24, 2), "49");  // offset 12 is at positions 25 and 26
+  EXPECT_EQ(image.substr(19998, 2), "80");
+  EXPECT_EQ(image.substr(29998, 2), "7E");
+}
+
+TEST(EntryTable, startsWithFiftyEmptyRowsAndGrows) {
+  EntryTable table;
+  EXPECT_EQ(table.Size(), 50);
+  EXPECT_EQ(table.At(49).Tag, "");
+  EXPECT_EQ(table.At(50).Tag, "");  // not held: an empty row, nothing read outside
+  table.Row(300).Tag = "0x010F";
+  EXPECT_EQ(table.Size(), 301);
+  EXPECT_EQ(table.At(300).Tag, "0x010F");
+  EXPECT_EQ(table.At(-1).Tag, "");
+}
+
+}  // namespace
