@@ -1,0 +1,94 @@
+#include "ExifReport.h"
+
+#include <memory>
+
+#include "AnalysisState.h"
+#include "Exceptions.h"
+#include "LoadFile.h"
+#include "ReportText.h"
+#include "ShiftJis.h"
+#include "Strings.h"
+
+namespace {
+
+constexpr int kAllAnalysed = 0;
+constexpr int kSomeFailed = 1;
+constexpr int kUsageError = 2;
+
+struct FileReport {
+  bool Printable = false;  // Report holds lines to print, possibly cut short by an error
+  bool Complete = false;   // the analysis ran to its end
+  TStringList Report;
+  std::string Failure;  // Shift-JIS: the refusal or the error's message
+};
+
+// Analyses File on a state of its own, so nothing of an earlier file can show.
+FileReport AnalyseFile(const std::string& File) {
+  FileReport result;
+  auto state = std::make_unique<AnalysisState>();
+  state->SelectedFile = File;
+  try {
+    LoadOutcome outcome = LoadAndAnalyze(*state, result.Report);
+    // Only an empty name comes back as "nothing chosen"; it has no extension, so it is
+    // refused like any other name that does not end in .JPG.
+    if (outcome == LoadOutcome::NothingChosen) outcome = LoadOutcome::NotJpg;
+    result.Complete = outcome == LoadOutcome::Analysed;
+    result.Printable = result.Complete;
+    result.Failure = RefusalMessage(outcome);
+  } catch (const Exception& error) {
+    // A value that does not convert ends the analysis; the lines so far are kept.
+    result.Printable = true;
+    result.Failure = error.Message;
+  }
+  return result;
+}
+
+// Writes Bytes to Out; false, after saying why on Err, when that failed.
+bool WriteOrComplain(OutputStream& Out, OutputStream& Err, const std::string& Bytes) {
+  Out.Write(Bytes);
+  if (!Out.Failed()) return true;
+  Err.Write("exif-report: write error: " + Out.ErrorText() + "\n");
+  return false;
+}
+
+int ReportFiles(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
+  const bool withHeaders = Line.Files.size() > 1;
+  bool anyPrinted = false;
+  int status = kAllAnalysed;
+  for (const std::string& file : Line.Files) {
+    const FileReport result = AnalyseFile(file);
+    if (result.Printable) {
+      std::string bytes;
+      if (withHeaders) {
+        if (anyPrinted) bytes += LineEnd(Line.Sjis);
+        bytes += FileHeader(file, Line.Sjis);
+      }
+      bytes += ReportBytes(result.Report, Line.Sjis);
+      if (!WriteOrComplain(Out, Err, bytes)) return kSomeFailed;
+      anyPrinted = true;
+    }
+    if (!result.Complete) {
+      Err.Write(file + ": " + SjisToUtf8(result.Failure) + "\n");
+      status = kSomeFailed;
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
+int RunExifReport(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
+  switch (Line.What) {
+    case CommandLine::Action::UsageError:
+      Err.Write("exif-report: " + Line.Error + "\n" + SynopsisText());
+      return kUsageError;
+    case CommandLine::Action::Help:
+      return WriteOrComplain(Out, Err, HelpText()) ? kAllAnalysed : kSomeFailed;
+    case CommandLine::Action::Version:
+      return WriteOrComplain(Out, Err, "exif-report " EXIF_REPORT_VERSION "\n") ? kAllAnalysed
+                                                                                : kSomeFailed;
+    case CommandLine::Action::Report:
+      break;
+  }
+  return ReportFiles(Line, Out, Err);
+}
