@@ -12,3 +12,6 @@ scripts/build.sh build
 
 scripts/build.sh build-asan -DEXIF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+# A bounded run of each fuzz target (clang, libFuzzer); fails on any finding.
+scripts/fuzz.sh 60
