@@ -1,0 +1,177 @@
+// The loading command after the chooser: the name check, the load into a fresh buffer, the
+// signature checks, and which outcomes leave the report as it was.
+
+#include <gtest/gtest.h>
+
+#include "AnalysisRun.h"
+#include "LoadFile.h"
+
+namespace {
+
+using fixture::Bytes;
+using fixture::FromHex;
+using fixture::SampleJpeg;
+using fixture::TempFile;
+
+const std::vector<std::string> kEarlierReport = {"an earlier report"};
+
+struct Load {
+  LoadOutcome outcome;
+  std::vector<std::string> report;
+};
+
+// Runs the command for Path on State, over a report that holds an earlier analysis.
+Load LoadPath(AnalysisState& state, const std::string& path) {
+  TStringList report;
+  for (const std::string& line : kEarlierReport) report.Add(line);
+  state.SelectedFile = path;
+  const LoadOutcome outcome = LoadAndAnalyze(state, report);
+  return {outcome, report.Lines()};
+}
+
+Load LoadPath(const std::string& path) {
+  AnalysisState state;
+  return LoadPath(state, path);
+}
+
+TEST(LoadAndAnalyze, acceptsOnlyNamesEndingInJpg) {
+  struct Case {
+    const char* name;
+    LoadOutcome outcome;
+  } cases[] = {
+      {"IMG_0001.JpG", LoadOutcome::Analysed},      {"IMG_0001.jpg", LoadOutcome::Analysed},
+      {"IMG_0001.JPG", LoadOutcome::Analysed},      {"IMG_0001.jpeg", LoadOutcome::NotJpg},
+      {"IMG_0001.jpe", LoadOutcome::NotJpg},        {"photo.jpg.bak", LoadOutcome::NotJpg},
+      {"photos.jpg/IMG_0001", LoadOutcome::NotJpg}, {"IMG_0001", LoadOutcome::NotJpg},
+      {"IMG_0001.", LoadOutcome::NotJpg},
+  };
+  for (const Case& c : cases) {
+    const TempFile file(SampleJpeg(), c.name);
+    const Load load = LoadPath(file.path());
+    EXPECT_EQ(load.outcome, c.outcome) << c.name;
+    if (c.outcome == LoadOutcome::Analysed) {
+      EXPECT_EQ(load.report.front(), "00000H  : FFD8        SOI") << c.name;
+    } else {
+      EXPECT_EQ(load.report, kEarlierReport) << c.name;
+    }
+  }
+}
+
+TEST(LoadAndAnalyze, doesNothingWhenNothingIsChosen) {
+  const Load load = LoadPath("");
+  EXPECT_EQ(load.outcome, LoadOutcome::NothingChosen);
+  EXPECT_EQ(load.report, kEarlierReport);
+  EXPECT_EQ(RefusalMessage(LoadOutcome::NothingChosen), "");
+}
+
+// A file that cannot be opened or read is refused with its own message, and neither the
+// report nor the loaded bytes of the earlier file change.
+TEST(LoadAndAnalyze, refusesAFileThatCannotBeRead) {
+  const TempFile earlier(SampleJpeg());
+  const TempFile directory(Bytes{}, "folder.jpg/inner");
+  const std::string missing = earlier.dir() + "/missing.jpg";
+  for (const std::string& path : {missing, directory.dir() + "/folder.jpg"}) {
+    AnalysisState state;
+    ASSERT_EQ(LoadPath(state, earlier.path()).outcome, LoadOutcome::Analysed);
+    const auto loaded = state.LoadBuffer;
+    const Load load = LoadPath(state, path);
+    EXPECT_EQ(load.outcome, LoadOutcome::CannotOpen) << path;
+    EXPECT_EQ(load.report, kEarlierReport) << path;
+    EXPECT_EQ(state.LoadBuffer, loaded) << path;
+  }
+  EXPECT_EQ(RefusalMessage(LoadOutcome::CannotOpen), "ファイルを開けませんでした");
+}
+
+// Every load starts from a zeroed buffer: a short file shows only its own bytes, so the
+// signatures of a longer earlier file cannot make it pass.
+TEST(LoadAndAnalyze, loadsEveryFileIntoAFreshBuffer) {
+  Bytes large = SampleJpeg();
+  large.resize(12000, 0x55);
+  const TempFile earlier(large);
+  const TempFile shortFile(FromHex("FFD8FFE101"));
+  const TempFile empty(Bytes{});
+
+  for (const TempFile* file : {&shortFile, &empty}) {
+    AnalysisState state;
+    ASSERT_EQ(LoadPath(state, earlier.path()).outcome, LoadOutcome::Analysed);
+    EXPECT_EQ(state.LoadBuffer[9999], 0x55);
+    EXPECT_EQ(state.LoadBuffer[10000], 0) << "only the first 10000 bytes are read";
+
+    const Load load = LoadPath(state, file->path());
+    EXPECT_EQ(load.outcome, LoadOutcome::NotExif) << file->path();
+    EXPECT_EQ(load.report, kEarlierReport);
+    const std::string image = HexImage(state);
+    const size_t size = file == &shortFile ? 5 : 0;
+    EXPECT_EQ(image.substr(0, 2 * size), size ? "FFD8FFE101" : "");
+    EXPECT_EQ(image.find_first_not_of('0', 2 * size), std::string::npos);
+  }
+}
+
+// Both signatures count only where they start on a whole byte.
+TEST(LoadAndAnalyze, checksTheSignaturesOnWholeBytes) {
+  struct Case {
+    const char* claim;
+    Bytes file;
+    LoadOutcome outcome;
+  } cases[] = {
+      {"Exif across bytes: 04 57 86 96 60", FromHex("FFD8 0457869660 49492A00"),
+       LoadOutcome::NotExif},
+      {"Exif on whole bytes, no TIFF header", FromHex("FFD8 45786966 4D4D002A"),
+       LoadOutcome::NotIntel},
+      {"Exif on whole bytes, Intel header across bytes: 04 94 92 A0 0x",
+       FromHex("FFD8 45786966 049492A000"), LoadOutcome::NotIntel},
+      {"Exif and an Intel header on whole bytes", FromHex("FFD8 45786966 49492A00"),
+       LoadOutcome::Analysed},
+  };
+  for (const Case& c : cases) {
+    const TempFile file(c.file);
+    EXPECT_EQ(LoadPath(file.path()).outcome, c.outcome) << c.claim;
+  }
+}
+
+// A Motorola file passes only when the bytes 49 49 2A 00 occur somewhere on whole bytes;
+// the analysis then reads from there.
+TEST(LoadAndAnalyze, refusesMotorolaFilesUnlessAnIntelHeaderOccurs) {
+  Bytes motorola = FromHex("FFD8 FFE1 0020 457869660000 4D4D002A00000008 0000");
+  const TempFile refused(motorola);
+  EXPECT_EQ(LoadPath(refused.path()).outcome, LoadOutcome::NotIntel);
+
+  const Bytes inside = FromHex("49492A00 08000000 0000 00000000");
+  motorola.insert(motorola.end(), inside.begin(), inside.end());
+  const TempFile passing(motorola);
+  AnalysisState state;
+  const Load load = LoadPath(state, passing.path());
+  EXPECT_EQ(load.outcome, LoadOutcome::Analysed);
+  EXPECT_EQ(state.TiffBase, 22);
+}
+
+// A conversion error leaves the command with the lines appended so far in the report.
+TEST(LoadAndAnalyze, passesTheConversionErrorOnWithThePartialReport) {
+  fixture::Tiff tiff = fixture::SampleTiff();
+  tiff.Put32(0x2E, 0x10000);  // IFD0's link: IFD1 beyond the buffer
+  const TempFile file(fixture::ExifJpeg(tiff));
+  AnalysisState state;
+  state.SelectedFile = file.path();
+  TStringList report;
+  report.Add("an earlier report");
+  try {
+    LoadAndAnalyze(state, report);
+    FAIL() << "no conversion error";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message, "'0x' は整数ではありません");
+  }
+  ASSERT_GT(report.Count(), 0);
+  EXPECT_EQ(report.Strings(0), "00000H  : FFD8        SOI");
+  EXPECT_EQ(report.Lines().back(), "1000CH  : 0x");
+}
+
+TEST(RefusalMessage, namesEachRefusal) {
+  EXPECT_EQ(RefusalMessage(LoadOutcome::NotJpg), "ＪＰＧ　ファイルではないようです");
+  EXPECT_EQ(RefusalMessage(LoadOutcome::NotExif), "Exifではないようです");
+  EXPECT_EQ(RefusalMessage(LoadOutcome::NotIntel), "インテル形式ではないようです");
+  EXPECT_EQ(RefusalMessage(LoadOutcome::Analysed), "");
+  // Full-width letters and an ideographic space, in Shift-JIS.
+  EXPECT_EQ(RefusalMessage(LoadOutcome::NotJpg).substr(0, 8), "\x82\x69\x82\x6F\x82\x66\x81\x40");
+}
+
+}  // namespace
