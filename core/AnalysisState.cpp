@@ -1,6 +1,7 @@
 #include "AnalysisState.h"
 
 #include <cassert>
+#include <cstring>
 
 EntryRow& EntryTable::Row(int32_t Index) {
   assert(Index >= 0);
@@ -14,12 +15,30 @@ const EntryRow& EntryTable::At(int32_t Index) const {
   return rows_[static_cast<size_t>(Index)];
 }
 
-std::string HexImage(const AnalysisState& State) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string image(kHexImageLength, '0');
-  for (size_t i = 0; i < State.LoadBuffer.size(); ++i) {
-    image[2 * i] = kDigits[State.LoadBuffer[i] >> 4];
-    image[2 * i + 1] = kDigits[State.LoadBuffer[i] & 0x0F];
+namespace {
+
+// The two uppercase hexadecimal digits of every byte value, "00" to "FF".
+struct HexPairs {
+  char digits[512];
+  constexpr HexPairs() : digits() {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int byte = 0; byte < 256; ++byte) {
+      digits[2 * byte] = kDigits[byte >> 4];
+      digits[2 * byte + 1] = kDigits[byte & 0x0F];
+    }
   }
+};
+constexpr HexPairs kHexPairs;
+
+}  // namespace
+
+std::string HexImage(const AnalysisState& State) {
+  std::string image(kHexImageLength, '0');
+  // Zero bytes are already "00", and a loaded buffer ends in thousands of them.
+  const uint8_t* in = State.LoadBuffer.data();
+  size_t end = State.LoadBuffer.size();
+  while (end > 0 && in[end - 1] == 0) --end;
+  char* out = image.data();
+  for (size_t i = 0; i < end; ++i) std::memcpy(out + 2 * i, kHexPairs.digits + 2 * in[i], 2);
   return image;
 }
