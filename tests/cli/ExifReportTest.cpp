@@ -41,6 +41,13 @@ Bytes ConversionErrorJpeg() {
   return fixture::ExifJpeg(tiff);
 }
 
+// The worked-example file whose make ends in the first byte of a double-byte character.
+Bytes HalfCharacterJpeg() {
+  fixture::Tiff tiff = fixture::SampleTiff();
+  tiff.PutText(0x80, "MAK\x81");
+  return fixture::ExifJpeg(tiff);
+}
+
 // The crafted files, in one temporary directory.
 class ExifReportTest : public ::testing::Test {
  protected:
@@ -49,6 +56,7 @@ class ExifReportTest : public ::testing::Test {
     Write("not-exif.JPG", NotExifJpeg());
     Write("partial.jpg", ConversionErrorJpeg());
     Write("empty.jpg", {});
+    Write("half-char.jpg", HalfCharacterJpeg());
     Write("sample.txt", fixture::SampleJpeg());
     std::filesystem::create_directory(Path("folder.jpg"));
   }
@@ -166,6 +174,13 @@ TEST_F(ExifReportTest, PrintsTheSampleReportInBothForms) {
       sjis.out.find(
           "\r\n0x9207　　　　   　　　　　　　　測光モ－ド　マルチセグメント（評価測光）\r\n"),
       std::string::npos);
+}
+
+TEST_F(ExifReportTest, ABrokenCharacterBecomesAReplacementCharacterInItsOwnLine) {
+  const ReportRun run = RunReport({Path("half-char.jpg")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, ExpectedOutput(CoreReportLines(Path("half-char.jpg")), false));
+  EXPECT_NE(run.out.find(u8"   MAK\uFFFD\n0x0110   "), std::string::npos);
 }
 
 TEST_F(ExifReportTest, ConversionErrorPrintsTheLinesSoFarThenTheMessage) {
