@@ -7,7 +7,9 @@
 #include <cerrno>
 
 int FileOpen(const std::string& FileName, int Mode) {
-  const int fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe or a terminal given a file's name neither waits for
+  // a writer when opened nor for data when read; regular files read as ever.
+  const int fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return -1;
   // Exclusive access is advisory here: refuse only when another opener holds a lock.
   if ((Mode & fmShareExclusive) && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
