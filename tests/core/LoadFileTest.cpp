@@ -39,11 +39,18 @@ TEST(LoadAndAnalyze, acceptsOnlyNamesEndingInJpg) {
     const char* name;
     LoadOutcome outcome;
   } cases[] = {
-      {"IMG_0001.JpG", LoadOutcome::Analysed},      {"IMG_0001.jpg", LoadOutcome::Analysed},
-      {"IMG_0001.JPG", LoadOutcome::Analysed},      {"IMG_0001.jpeg", LoadOutcome::NotJpg},
-      {"IMG_0001.jpe", LoadOutcome::NotJpg},        {"photo.jpg.bak", LoadOutcome::NotJpg},
-      {"photos.jpg/IMG_0001", LoadOutcome::NotJpg}, {"IMG_0001", LoadOutcome::NotJpg},
+      {"IMG_0001.JpG", LoadOutcome::Analysed},
+      {"IMG_0001.jpg", LoadOutcome::Analysed},
+      {"IMG_0001.JPG", LoadOutcome::Analysed},
+      {"IMG_0001.jpeg", LoadOutcome::NotJpg},
+      {"IMG_0001.jpe", LoadOutcome::NotJpg},
+      {"photo.jpg.bak", LoadOutcome::NotJpg},
+      {"photos.jpg/IMG_0001", LoadOutcome::NotJpg},
+      {"IMG_0001", LoadOutcome::NotJpg},
       {"IMG_0001.", LoadOutcome::NotJpg},
+      // Paths are native bytes (UTF-8 here), never converted to Shift-JIS.
+      {u8"写真.jpg/画像.JpG", LoadOutcome::Analysed},
+      {u8"写真.jpg/画像", LoadOutcome::NotJpg},
   };
   for (const Case& c : cases) {
     const TempFile file(SampleJpeg(), c.name);
