@@ -3,6 +3,10 @@
 #include <cassert>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 EntryRow& EntryTable::Row(int32_t Index) {
   assert(Index >= 0);
   if (Index >= Size()) rows_.resize(static_cast<size_t>(Index) + 1);
@@ -30,15 +34,32 @@ struct HexPairs {
 };
 constexpr HexPairs kHexPairs;
 
+// Writes the two digits of each of the Count bytes at In to Out, high digit first.
+void WriteHexDigits(const uint8_t* in, size_t count, char* out) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  // 16 bytes at a time: each nibble n becomes '0' + n, plus 7 from 10 up ('A' = '9' + 8),
+  // then the high and low digits are interleaved.
+  const __m128i low4 = _mm_set1_epi8(0x0F);
+  const auto digits = [](__m128i n) {
+    const __m128i letters = _mm_and_si128(_mm_cmpgt_epi8(n, _mm_set1_epi8(9)), _mm_set1_epi8(7));
+    return _mm_add_epi8(_mm_add_epi8(n, _mm_set1_epi8('0')), letters);
+  };
+  for (; i + 16 <= count; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+    const __m128i high = digits(_mm_and_si128(_mm_srli_epi16(bytes, 4), low4));
+    const __m128i low = digits(_mm_and_si128(bytes, low4));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i), _mm_unpacklo_epi8(high, low));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16), _mm_unpackhi_epi8(high, low));
+  }
+#endif
+  for (; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.digits + 2 * in[i], 2);
+}
+
 }  // namespace
 
 std::string HexImage(const AnalysisState& State) {
   std::string image(kHexImageLength, '0');
-  // Zero bytes are already "00", and a loaded buffer ends in thousands of them.
-  const uint8_t* in = State.LoadBuffer.data();
-  size_t end = State.LoadBuffer.size();
-  while (end > 0 && in[end - 1] == 0) --end;
-  char* out = image.data();
-  for (size_t i = 0; i < end; ++i) std::memcpy(out + 2 * i, kHexPairs.digits + 2 * in[i], 2);
+  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), image.data());
   return image;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "AnalysisState.h"
 
 namespace {
@@ -22,6 +24,18 @@ TEST(HexImage, showsEveryByteAsTwoUppercaseDigits) {
   EXPECT_EQ(image.substr(24, 2), "49");  // offset 12 is at positions 25 and 26
   EXPECT_EQ(image.substr(19998, 2), "80");
   EXPECT_EQ(image.substr(29998, 2), "7E");
+}
+
+TEST(HexImage, showsEveryByteValueAtEveryPlace) {
+  AnalysisState state;
+  std::string expected;
+  for (size_t i = 0; i < state.LoadBuffer.size(); ++i) {
+    state.LoadBuffer[i] = static_cast<uint8_t>((i * 7 + i / 256) & 0xFF);
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", state.LoadBuffer[i]);
+    expected += digits;
+  }
+  EXPECT_EQ(HexImage(state), expected);
 }
 
 TEST(EntryTable, startsWithFiftyEmptyRowsAndGrows) {
