@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +54,18 @@ std::string CommandOutput(const std::string& command) {
     pclose(pipe);
   }
   return out;
+}
+
+// Hands the modal dialog of kind T to Answer as soon as it shows.
+template <class T>
+void WhenShown(std::function<void(T*)> answer) {
+  QTimer::singleShot(10, [answer] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      answer(dialog);
+    } else {
+      WhenShown<T>(answer);
+    }
+  });
 }
 
 TStringList Report(const std::vector<std::string>& lines) {
@@ -183,6 +199,37 @@ TEST_F(ReportOutputTest, SavesWhatTheReportHoldsAfterAConversionErrorOrARefusal)
   TSaveDialog dialog(nullptr);
   SaveReport(report, dialog);
   EXPECT_EQ(Contents(name), afterError);
+}
+
+TEST_F(ReportOutputTest, RealSaveDialogStartsWithTheNameChosenLastAndReplacesWithoutAsking) {
+  const std::string name = (dir_ / "report").string();
+  std::ofstream(name) << "old";
+  TSaveDialog dialog(nullptr);
+  dialog.FileName = name;
+  std::string shown;
+  // Accepting a name of an existing file returns at once: a question would keep it open.
+  WhenShown<QFileDialog>([&shown](QFileDialog* shownDialog) {
+    shown = QFile::encodeName(shownDialog->selectedFiles().value(0)).toStdString();
+    static_cast<QDialog*>(shownDialog)->accept();  // as the Save button does
+  });
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(shown, name);
+  EXPECT_EQ(dialog.FileName, name) << "no extension added";
+
+  WhenShown<QFileDialog>([](QFileDialog* shownDialog) { shownDialog->reject(); });
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName, name);
+}
+
+TEST_F(ReportOutputTest, RealPrintDialogOffersNoPageRangeAndCancels) {
+  bool pageRange = true;
+  WhenShown<QPrintDialog>([&pageRange](QPrintDialog* shownDialog) {
+    pageRange = shownDialog->testOption(QAbstractPrintDialog::PrintPageRange);
+    shownDialog->reject();
+  });
+  TPrintDialog dialog(nullptr);
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_FALSE(pageRange);
 }
 
 TEST_F(ReportOutputTest, PrinterMeasuresTheMinchoFontInDeviceUnits) {
