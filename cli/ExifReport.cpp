@@ -43,14 +43,16 @@ FileReport AnalyseFile(const std::string& File) {
   return result;
 }
 
-// Writes Bytes to Out; false, after saying why on Err, when that failed.
-bool WriteOrComplain(OutputStream& Out, OutputStream& Err, const std::string& Bytes) {
-  Out.Write(Bytes);
+// Writes what waits for Out; false, after saying why on Err, when that failed.
+bool FlushOrComplain(OutputStream& Out, OutputStream& Err) {
+  Out.Flush();
   if (!Out.Failed()) return true;
   Err.Write("exif-report: write error: " + Out.ErrorText() + "\n");
   return false;
 }
 
+// Reports go out in large writes; a message on stderr first lets the reports before it out,
+// so that both keep their order on a terminal.
 int ReportFiles(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
   const bool withHeaders = Line.Files.size() > 1;
   bool anyPrinted = false;
@@ -58,21 +60,21 @@ int ReportFiles(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
   for (const std::string& file : Line.Files) {
     const FileReport result = AnalyseFile(file);
     if (result.Printable) {
-      std::string bytes;
       if (withHeaders) {
-        if (anyPrinted) bytes += LineEnd(Line.Sjis);
-        bytes += FileHeader(file, Line.Sjis);
+        if (anyPrinted) Out.Write(LineEnd(Line.Sjis));
+        Out.Write(FileHeader(file, Line.Sjis));
       }
-      bytes += ReportBytes(result.Report, Line.Sjis);
-      if (!WriteOrComplain(Out, Err, bytes)) return kSomeFailed;
+      Out.Write(ReportBytes(result.Report, Line.Sjis));
+      if (Out.Failed() && !FlushOrComplain(Out, Err)) return kSomeFailed;
       anyPrinted = true;
     }
     if (!result.Complete) {
+      if (!FlushOrComplain(Out, Err)) return kSomeFailed;
       Err.Write(file + ": " + SjisToUtf8(result.Failure) + "\n");
       status = kSomeFailed;
     }
   }
-  return status;
+  return FlushOrComplain(Out, Err) ? status : kSomeFailed;
 }
 
 }  // namespace
@@ -83,10 +85,11 @@ int RunExifReport(const CommandLine& Line, OutputStream& Out, OutputStream& Err)
       Err.Write("exif-report: " + Line.Error + "\n" + SynopsisText());
       return kUsageError;
     case CommandLine::Action::Help:
-      return WriteOrComplain(Out, Err, HelpText()) ? kAllAnalysed : kSomeFailed;
+      Out.Write(HelpText());
+      return FlushOrComplain(Out, Err) ? kAllAnalysed : kSomeFailed;
     case CommandLine::Action::Version:
-      return WriteOrComplain(Out, Err, "exif-report " EXIF_REPORT_VERSION "\n") ? kAllAnalysed
-                                                                                : kSomeFailed;
+      Out.Write("exif-report " EXIF_REPORT_VERSION "\n");
+      return FlushOrComplain(Out, Err) ? kAllAnalysed : kSomeFailed;
     case CommandLine::Action::Report:
       break;
   }
