@@ -1,21 +1,12 @@
 #include "AnalyzeExif.h"
 
+#include "BytePos.h"
 #include "FieldOps.h"
 #include "Int32.h"
 #include "TagInterpretation.h"
 #include "TextOps.h"
 
 namespace {
-
-// First odd position 2B+1 at which Signature starts, or 0: a match counts only on whole
-// bytes.
-int32_t BytePos(const std::string& Signature, const std::string& Image) {
-  for (size_t at = Image.find(Signature); at != std::string::npos;
-       at = Image.find(Signature, at + 1)) {
-    if (at % 2 == 0) return static_cast<int32_t>(at + 1);
-  }
-  return 0;
-}
 
 class Listing {
  public:

@@ -1,21 +1,11 @@
 #include "LoadFile.h"
 
-#include <algorithm>
-
 #include "AnalyzeExif.h"
+#include "BytePos.h"
 #include "FileIO.h"
 #include "TextOps.h"
 
 namespace {
-
-// A signature counts only where it starts on a whole byte, at an odd position 2B+1.
-bool HasByteAlignedMatch(const std::string& image, const std::string& signature) {
-  for (size_t at = image.find(signature); at != std::string::npos;
-       at = image.find(signature, at + 1)) {
-    if (at % 2 == 0) return true;  // 0-based even index = 1-based odd position
-  }
-  return false;
-}
 
 // Reads the file's first kMaxLoadBytes bytes into a zeroed LoadBuffer, so that nothing of
 // an earlier file remains. False when the file cannot be opened or read; LoadBuffer is then
@@ -39,8 +29,8 @@ LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (!LoadFileStart(State)) return LoadOutcome::CannotOpen;
 
   std::string image = HexImage(State);
-  if (!HasByteAlignedMatch(image, "45786966")) return LoadOutcome::NotExif;
-  if (!HasByteAlignedMatch(image, "49492A00")) return LoadOutcome::NotIntel;
+  if (!BytePos("45786966", image) > 0) return LoadOutcome::NotExif;
+  if (!BytePos("49492A00", image) > 0) return LoadOutcome::NotIntel;
   AnalyzeExif(State, std::move(image), Report);
   return LoadOutcome::Analysed;
 }
