@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool x11-apps imagemagick poppler-utils
+  xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
 )
 
 missing=()

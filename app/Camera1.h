@@ -1,0 +1,36 @@
+#pragma once
+// The main window: the button bar with the four commands and the report memo. The unit
+// also holds the program's one analysis state.
+
+#include "AnalysisState.h"
+#include "Dialogs.h"
+#include "Forms.h"
+#include "Memo.h"
+
+// The analysis state of the program, as at program load until the first command.
+extern AnalysisState Analysis;
+
+class TForm1 : public TForm {
+ public:
+  TForm1();
+
+  TPanel* Panel1;
+  TButton* Button1;
+  TButton* Button2;
+  TMemo* Memo1;
+  TButton* Button3;
+  TPrintDialog* PrintDialog1;
+  TButton* Button4;
+  TSaveDialog* SaveDialog1;
+
+  void Button2Click(TObject* Sender);
+  void Button1Click(TObject* Sender);
+  void Button3Click(TObject* Sender);
+  void Button4Click(TObject* Sender);
+
+ private:
+  std::unique_ptr<TPrintDialog> printDialog_;
+  std::unique_ptr<TSaveDialog> saveDialog_;
+};
+
+extern TForm1* Form1;
