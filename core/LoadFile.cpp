@@ -29,8 +29,8 @@ LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (!LoadFileStart(State)) return LoadOutcome::CannotOpen;
 
   std::string image = HexImage(State);
-  if (!BytePos("45786966", image) > 0) return LoadOutcome::NotExif;
-  if (!BytePos("49492A00", image) > 0) return LoadOutcome::NotIntel;
+  if (BytePos("45786966", image) == 0) return LoadOutcome::NotExif;
+  if (BytePos("49492A00", image) == 0) return LoadOutcome::NotIntel;
   AnalyzeExif(State, std::move(image), Report);
   return LoadOutcome::Analysed;
 }
