@@ -15,7 +15,11 @@ std::string ReverseByteOrder(const std::string& Text) {
 }
 
 std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
-  return IntToHex(Position / 2, 5) + "H  : " + Text;
+  std::string line = IntToHex(Position / 2, 5);
+  line.reserve(line.size() + 5 + Text.size());
+  line += "H  : ";
+  line += Text;
+  return line;
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
@@ -29,9 +33,15 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
   row.Type = ReverseByteOrder(Copy(Entry, 5, 4));
   row.Count = ReverseByteOrder(Copy(Entry, 9, 8));
   row.Value = ReverseByteOrder(Copy(Entry, 17, 8));
-  if (State.RowCounter >= 0) table.Row(State.RowCounter) = row;
+  std::string line;
+  line.reserve(row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() + 4);
+  for (const std::string* field : {&row.Tag, &row.Type, &row.Count, &row.Value}) {
+    line += *field;
+    line += ' ';
+  }
+  if (State.RowCounter >= 0) table.Row(State.RowCounter) = std::move(row);
   State.RowCounter = Add32(State.RowCounter, 1);
-  return row.Tag + " " + row.Type + " " + row.Count + " " + row.Value + " ";
+  return line;
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {

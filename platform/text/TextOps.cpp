@@ -20,18 +20,21 @@ int32_t Pos(const std::string& Substr, const std::string& S) {
 std::string IntToHex(int32_t Value, int32_t Digits) {
   static const char kDigits[] = "0123456789ABCDEF";
   uint32_t pattern = static_cast<uint32_t>(Value);
-  std::string digits;
+  char digits[8];
+  int count = 0;
   do {
-    digits.insert(digits.begin(), kDigits[pattern & 0xF]);
+    digits[7 - count++] = kDigits[pattern & 0xF];
     pattern >>= 4;
   } while (pattern != 0);
-  if (static_cast<int64_t>(digits.size()) < Digits) {
-    digits.insert(0, static_cast<size_t>(Digits) - digits.size(), '0');
-  }
-  return digits;
+  std::string text;
+  if (Digits > count) text.assign(static_cast<size_t>(Digits - count), '0');
+  text.append(digits + 8 - count, static_cast<size_t>(count));
+  return text;
 }
 
-std::string IntToStr(int32_t Value) { return std::to_string(Value); }
+std::string IntToStr(int32_t Value) {
+  return std::to_string(Value);
+}
 
 std::string UpperCase(const std::string& S) {
   std::string upper = S;
