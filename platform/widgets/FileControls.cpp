@@ -23,9 +23,10 @@ class FileListWidget : public QListWidget {
   std::function<void()> OnDblClick;
 
  protected:
-  void mouseReleaseEvent(QMouseEvent* Event) override {
+  // The press selects, so a click is reported then, also on the entry already selected.
+  void mousePressEvent(QMouseEvent* Event) override {
+    QListWidget::mousePressEvent(Event);
     const bool onItem = itemAt(Event->position().toPoint()) != nullptr;
-    QListWidget::mouseReleaseEvent(Event);
     if (onItem && Event->button() == Qt::LeftButton && OnClick) OnClick();
   }
   void mouseDoubleClickEvent(QMouseEvent* Event) override {

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs the real program in its own Xvfb and drives it from outside as a user would: press
+# "ファイル選択", click a photograph in the chooser, press "選択", copy the report from the
+# memo through the clipboard, refuse a text file, then press "終了". The program must end
+# with exit code 0. Exits 77 (skipped) when the X tools are missing.
+#   drive_under_xvfb.sh PROGRAM CORPUS_DIR
+set -euo pipefail
+program=$1
+corpus=$2
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+[[ -f "$corpus/canon-ixus.jpg" ]] || { echo "no corpus: skipped"; exit 77; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The chooser starts in the current directory: give it a photograph and a text file.
+cp "$corpus/canon-ixus.jpg" "$work/a-photo.jpg"
+echo "not a photograph" >"$work/b-notes.txt"
+
+# A display of our own; Xvfb writes the number it took.
+exec 3<> "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+fail() { echo "FAIL: $*"; exit 1; }
+# The id of the visible window whose name matches, waiting for it to appear.
+window() {
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# Clicks at a point given in design pixels (120 per inch) of a window; this Xvfb has 96.
+click() {
+  xdotool mousemove --window "$1" $(($2 * 96 / 120)) $(($3 * 96 / 120)) click 1
+  sleep 0.3
+}
+
+(cd "$work" && exec "$program") &
+app_pid=$!
+
+main=$(window "Exif 分析") || fail "the main window did not appear"
+
+# "ファイル選択", then the first file in the list and "選択".
+click "$main" 150 12
+chooser=$(window "^Form2$") || fail "the chooser did not appear"
+click "$chooser" 260 48
+click "$chooser" 444 356
+sleep 0.5
+xdotool search --onlyvisible --name "^Form2$" >/dev/null 2>&1 && fail "the chooser stayed open"
+
+# The memo's text through the clipboard.
+click "$main" 300 200
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+report=$(xclip -selection clipboard -o)
+grep -q "00000H  : FFD8" <<<"$report" || fail "the memo holds no report: $report"
+grep -q "Canon" <<<"$report" || fail "the report names no camera"
+
+# The text file is refused with its warning box.
+click "$main" 150 12
+chooser=$(window "^Form2$") || fail "the chooser did not appear again"
+click "$chooser" 260 66
+click "$chooser" 444 356
+window "警告" >/dev/null || fail "no warning for a text file"
+xdotool key Return
+sleep 0.3
+
+# "終了" ends the program with exit code 0.
+click "$main" 40 12
+status=0
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+wait "$app_pid" || status=$?
+app_pid=""
+[[ $status -eq 0 ]] || fail "exit code $status"
+echo "PASS"
