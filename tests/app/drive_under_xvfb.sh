@@ -23,8 +23,9 @@ cleanup() {
 trap cleanup EXIT
 
 # The chooser starts in the current directory: give it a photograph and a text file.
-cp "$corpus/canon-ixus.jpg" "$work/a-photo.jpg"
-echo "not a photograph" >"$work/b-notes.txt"
+mkdir "$work/photos"
+cp "$corpus/canon-ixus.jpg" "$work/photos/a-photo.jpg"
+echo "not a photograph" >"$work/photos/b-notes.txt"
 
 # A display of our own; Xvfb writes the number it took.
 exec 3<> "$work/display"
@@ -50,7 +51,7 @@ click() {
   sleep 0.3
 }
 
-(cd "$work" && exec "$program") &
+(cd "$work/photos" && exec "$program") &
 app_pid=$!
 
 main=$(window "Exif 分析") || fail "the main window did not appear"

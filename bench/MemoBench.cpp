@@ -1,0 +1,91 @@
+// How fast the worst-case report (an IFD1 count of 0xFFFF: 65535 entry lines) appears in
+// the main window's memo, how long its wrapped rows take to count (printing asks for them),
+// and, for comparison, a widget update per appended line. Runs on Qt's offscreen platform.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <cstdlib>
+#include <memory>
+
+#include "AnalysisState.h"
+#include "AnalyzeExif.h"
+#include "Camera1.h"
+#include "DisplayText.h"
+#include "Forms.h"
+
+namespace {
+
+// 0-1 SOI | 2-3 APP1 | 4-5 length | 6-11 "Exif\0\0" | 12-15 "II*\0" | 16-19 IFD0 offset 8
+// | 20-21 IFD0 count 0 | 22-25 IFD1 offset 14 | 26-27 IFD1 count FFFF
+std::string WorstCaseImage() {
+  auto state = std::make_unique<AnalysisState>();
+  const uint8_t bytes[] = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x20, 'E',  'x',  'i',  'f',
+                           0x00, 0x00, 'I',  'I',  0x2A, 0x00, 0x08, 0x00, 0x00, 0x00,
+                           0x00, 0x00, 0x0E, 0x00, 0x00, 0x00, 0xFF, 0xFF};
+  std::copy(std::begin(bytes), std::end(bytes), state->LoadBuffer.begin());
+  return HexImage(*state);
+}
+
+// The analysis writes into the memo as one command does, and the window paints.
+void BM_WorstCaseReportAppearsInMemo(benchmark::State& bench) {
+  const std::string image = WorstCaseImage();
+  auto state = std::make_unique<AnalysisState>();
+  TMemoLines& lines = *Form1->Memo1->Lines;
+  for (auto _ : bench) {
+    DispatchEvent([&](TObject*) { AnalyzeExif(*state, image, lines); }, nullptr);
+    Form1->Widget()->repaint();
+  }
+  bench.counters["lines"] = static_cast<double>(lines.Appended().size());
+}
+BENCHMARK(BM_WorstCaseReportAppearsInMemo)->Unit(benchmark::kMillisecond);
+
+// Count of the rows as the memo shows them, laid out afresh for a new report.
+void BM_WorstCaseRowCount(benchmark::State& bench) {
+  const std::string image = WorstCaseImage();
+  auto state = std::make_unique<AnalysisState>();
+  TMemoLines& lines = *Form1->Memo1->Lines;
+  int rows = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    DispatchEvent([&](TObject*) { AnalyzeExif(*state, image, lines); }, nullptr);
+    bench.ResumeTiming();
+    rows = lines.Count();
+  }
+  bench.counters["rows"] = rows;
+}
+BENCHMARK(BM_WorstCaseRowCount)->Unit(benchmark::kMillisecond);
+
+// The same report with one widget append per line, as a line list bound directly to the
+// widget would do it.
+void BM_WorstCaseOneAppendPerLine(benchmark::State& bench) {
+  const std::string image = WorstCaseImage();
+  auto state = std::make_unique<AnalysisState>();
+  TStringList report;
+  AnalyzeExif(*state, image, report);
+  QPlainTextEdit* editor = Form1->Memo1->Editor();
+  for (auto _ : bench) {
+    editor->clear();
+    for (const std::string& line : report.Lines()) {
+      editor->appendPlainText(SjisLineForDisplay(line));
+    }
+    Form1->Widget()->repaint();
+  }
+  editor->clear();
+}
+BENCHMARK(BM_WorstCaseOneAppendPerLine)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  TApplication application;
+  application.Initialize();
+  Application->CreateForm(Form1);
+  Form1->Show();
+  ::benchmark::Initialize(&argc, argv);
+  ::benchmark::RunSpecifiedBenchmarks();
+  ::benchmark::Shutdown();
+  return 0;
+}
