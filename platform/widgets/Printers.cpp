@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Exceptions.h"
+#include "Fonts.h"
 #include "ShiftJis.h"
 
 namespace {
@@ -19,12 +20,6 @@ QString FromSjis(const std::string& Text) {
 // Messages are kept as UTF-8 here and handed on in Shift-JIS, like every system text.
 [[noreturn]] void Fail(const char* Utf8Message) {
   throw Exception(Utf8ToSjis(Utf8Message));
-}
-
-// The print face has no Linux copy; IPAMincho is of the same kind: Mincho, fixed pitch.
-QString FaceFor(const std::string& Name) {
-  const QString face = FromSjis(Name);
-  return face == QStringLiteral(u"ＭＳ明朝") ? QStringLiteral("IPAMincho") : face;
 }
 
 constexpr int kDefaultPoints = 10;
@@ -40,7 +35,8 @@ TFont::~TFont() = default;
 
 void TFont::SetName(const std::string& Name) {
   name_ = Name;
-  face_->setFamily(FaceFor(Name));
+  // "ＭＳ明朝" becomes IPAMincho: also Mincho and of fixed pitch.
+  face_->setFamily(SubstituteFontFamily(Name));
 }
 
 void TFont::SetSize(int Points) {
