@@ -3,26 +3,15 @@
 
 #include "Camera1.h"
 #include "Forms.h"
+#include "Startup.h"
 #include "Unit2.h"
 
 int main() {
   TApplication application;
-  try {
+  return RunGuarded([] {
     Application->Initialize();
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->Run();
-  } catch (const Exception& E) {
-    Application->ShowException(E);
-    return 1;
-  } catch (...) {
-    // Anything else is shown as an exception without a message.
-    try {
-      throw Exception(std::string());
-    } catch (const Exception& E) {
-      Application->ShowException(E);
-    }
-    return 1;
-  }
-  return 0;
+  });
 }

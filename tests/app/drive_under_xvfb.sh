@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program in its own Xvfb and drives it from outside as a user would: press
 # "ファイル選択", click a photograph in the chooser, press "選択", copy the report from the
-# memo through the clipboard, refuse a text file, then press "終了". The program must end
-# with exit code 0. Exits 77 (skipped) when the X tools are missing.
+# memo through the clipboard, refuse a text file, meet a conversion error, then press
+# "終了". The program must end with exit code 0. Exits 77 (skipped) when the X tools are missing.
 #   drive_under_xvfb.sh PROGRAM CORPUS_DIR
 set -euo pipefail
 program=$1
@@ -26,6 +26,10 @@ trap cleanup EXIT
 mkdir "$work/photos"
 cp "$corpus/canon-ixus.jpg" "$work/photos/a-photo.jpg"
 echo "not a photograph" >"$work/photos/b-notes.txt"
+# Exif, Intel order, IFD0 without entries whose link points far beyond the loaded bytes:
+# the analysis stops with a conversion error.
+printf '\xff\xd8\xff\xe1\x00\x20Exif\x00\x00II*\x00\x08\x00\x00\x00\x00\x00\x00\x00\x01\x00' \
+  >"$work/photos/c-broken.jpg"
 
 # A display of our own; Xvfb writes the number it took.
 exec 3<> "$work/display"
@@ -80,6 +84,21 @@ click "$chooser" 444 356
 window "警告" >/dev/null || fail "no warning for a text file"
 xdotool key Return
 sleep 0.3
+
+# A conversion error: the error box is captioned with the program's name, and the lines
+# written before the error stay in the memo.
+click "$main" 150 12
+chooser=$(window "^Form2$") || fail "the chooser did not appear a third time"
+click "$chooser" 260 84
+click "$chooser" 444 356
+window "^exif-analyzer$" >/dev/null || fail "no error box captioned exif-analyzer"
+xdotool key Return
+sleep 0.3
+click "$main" 300 200
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+partial=$(xclip -selection clipboard -o)
+[[ "$(tail -n1 <<<"$partial")" == "1000CH  : 0x" ]] || fail "the partial report is not kept: $partial"
 
 # "終了" ends the program with exit code 0.
 click "$main" 40 12
