@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -92,12 +93,15 @@ void WriteFileOrDie(const std::string& path, const uint8_t* data, size_t size) {
 
 std::string FixedPhotographPath() {
   static const std::string path = [] {
-    const std::string photo = std::string(EXIF_CORPUS_DIR) + "/canon-ixus.jpg";
-    if (::access(photo.c_str(), R_OK) == 0) return photo;
-    const std::string made = FuzzTempFile("photo.jpg");
-    const std::vector<uint8_t> bytes = SmallExifFile();
-    WriteFileOrDie(made, bytes.data(), bytes.size());
-    return made;
+    // A private copy: the load opens its file for exclusive access, so parallel jobs
+    // sharing the corpus file would refuse each other now and then.
+    std::ifstream in(std::string(EXIF_CORPUS_DIR) + "/canon-ixus.jpg", std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    if (bytes.empty()) bytes = SmallExifFile();
+    const std::string copy = FuzzTempFile("photo.jpg");
+    WriteFileOrDie(copy, bytes.data(), bytes.size());
+    return copy;
   }();
   return path;
 }

@@ -91,8 +91,8 @@ TEST(FieldSweep, photographsWithoutAnIntelHeaderAreRefused) {
   for (const auto& r : refused) {
     const std::string path = CorpusPath(r.name);
     if (!std::filesystem::exists(path)) GTEST_SKIP() << "no corpus photograph " << path;
-    AnalysisState state;
-    EXPECT_EQ(RunPath(state, path).outcome, r.outcome) << r.name;
+    // A copy: the load opens its file for exclusive access, which another test may hold.
+    EXPECT_EQ(RunBytes(ReadFileBytes(path)).outcome, r.outcome) << r.name;
   }
 }
 
