@@ -98,6 +98,8 @@ TForm::~TForm() {
   window->OnClose = nullptr;
   window->OnResize = nullptr;
   delete window;
+  // Children before their parents: the reverse of the order of making.
+  while (!components_.empty()) components_.pop_back();
 }
 
 void TForm::ApplyBounds() {
