@@ -216,6 +216,38 @@ TEST_F(MainWindowTest, aConversionErrorIsShownAndThePartialReportStays) {
   EXPECT_EQ(Form1->Memo1->Lines->Text(), ReportOf(good.path()));
 }
 
+// "印刷" and "フアイルに保存" hand the memo's lines and the window's dialogs to printing
+// and saving.
+TEST_F(MainWindowTest, printAndSaveButtonsWorkOnTheMemosLines) {
+  Form1->Button4->Click();  // nothing to save right after start
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].Text, "デ－タが無いようです");
+  EXPECT_EQ(boxes[0].Caption, "警告");
+
+  const TempFile photo(fixture::SampleJpeg(), "good.jpg");
+  ChooseWith([&] { PickFile(photo.dir(), "good.jpg", /*Double=*/true); });
+  const std::string saved = photo.dir() + "/report.txt";
+  TSaveDialog::ExecuteHook = [&](std::string& FileName) {
+    FileName = saved;
+    return true;
+  };
+  Form1->Button4->Click();
+  TSaveDialog::ExecuteHook = nullptr;
+  std::ifstream in(saved, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), Form1->Memo1->Lines->Text());
+  EXPECT_EQ(Form1->SaveDialog1->FileName, saved);
+
+  int printDialogs = 0;
+  TPrintDialog::ExecuteHook = [&] {
+    ++printDialogs;
+    return false;  // cancelled
+  };
+  Form1->Button3->Click();
+  TPrintDialog::ExecuteHook = nullptr;
+  EXPECT_EQ(printDialogs, 1);
+  EXPECT_EQ(boxes.size(), 1u);
+}
+
 TEST_F(MainWindowTest, anExceptionThatIsNoPlatformExceptionShowsAnEmptyBox) {
   Form1->Button3->OnClick = [](TObject*) { throw 42; };
   Form1->Button3->Click();
