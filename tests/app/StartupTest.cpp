@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 #include "Forms.h"
@@ -36,6 +37,12 @@ TEST(RunGuarded, showsAFailureOfStartUpAndEndsWithExitCode1) {
     EXPECT_EQ(shown, c.shown);
     Application->MessageBoxHook = nullptr;
   }
+}
+
+// Qt's own texts (buttons of boxes, standard dialogs) read in Japanese whatever the locale.
+TEST(Initialize, loadsQtsJapaneseTexts) {
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+            QString::fromUtf8(u8"キャンセル"));
 }
 
 }  // namespace
