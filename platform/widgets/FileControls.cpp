@@ -23,6 +23,10 @@ class FileListWidget : public QListWidget {
   std::function<void()> OnDblClick;
 
  protected:
+  int SelectedRow() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
+  }
   // The press selects, so a click is reported then, also on the entry already selected.
   void mousePressEvent(QMouseEvent* Event) override {
     QListWidget::mousePressEvent(Event);
@@ -34,11 +38,10 @@ class FileListWidget : public QListWidget {
     if (Event->button() == Qt::LeftButton && OnDblClick) OnDblClick();
   }
   void keyPressEvent(QKeyEvent* Event) override {
-    const int before = currentRow();
-    const bool selectedBefore = !selectedItems().isEmpty();
+    const int before = SelectedRow();
     QListWidget::keyPressEvent(Event);
-    const bool moved = currentRow() != before || (selectedBefore != !selectedItems().isEmpty());
-    if (moved && !selectedItems().isEmpty() && OnClick) OnClick();
+    const int after = SelectedRow();
+    if (after >= 0 && after != before && OnClick) OnClick();
   }
 };
 
