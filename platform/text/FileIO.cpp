@@ -11,8 +11,9 @@ int FileOpen(const std::string& FileName, int Mode) {
   // a writer when opened nor for data when read; regular files read as ever.
   const int fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return -1;
-  // Exclusive access is advisory here: refuse only when another opener holds a lock.
-  if ((Mode & fmShareExclusive) && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+  // Locks are advisory here. A file that another program holds locked exclusively is
+  // refused; our own loads only share a lock, so two of them never refuse each other.
+  if ((Mode & fmShareExclusive) && ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
     ::close(fd);
     return -1;
   }

@@ -64,7 +64,7 @@ TEST(LoadFault, aFileThatLostItsReadPermissionIsRefused) {
   EXPECT_EQ(run.lines, earlier);
 }
 
-// The file is opened for exclusive access: another opener's lock refuses it.
+// A file that another program holds locked exclusively is refused.
 TEST(LoadFault, aFileHeldExclusivelyByAnotherOpenerIsRefused) {
   int holder = -1;
   std::vector<std::string> earlier;
