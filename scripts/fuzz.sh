@@ -3,7 +3,7 @@
 # in build-fuzz and runs each for SECONDS on JOBS processes, printing the executions and any
 # findings. Exits non-zero when a target found a crash, a timeout, a leak or an out-of-memory.
 #
-#   scripts/fuzz.sh SECONDS [JOBS]
+#   scripts/fuzz.sh SECONDS [JOBS [TARGET...]]     (all targets when none is named)
 #
 # Limits: inputs up to 15000 bytes (the load buffer). libFuzzer counts its timeout in whole
 # seconds; 5 s flags a hang with room for the slowest legitimate input (an IFD1 count of
@@ -12,12 +12,13 @@
 # Memory: -malloc_limit_mb=64 refuses any single allocation over 64 MB; the whole process
 # may use 1024 MB, since AddressSanitizer's shadow memory and quarantine alone pass 64 MB.
 # The corpus of each target grows in build-fuzz/corpus/TARGET across runs; findings are
-# written to build-fuzz/findings/TARGET.
+# written to build-fuzz/findings/TARGET, and only those of this run count.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:?usage: scripts/fuzz.sh SECONDS [JOBS]}
+seconds=${1:?usage: scripts/fuzz.sh SECONDS [JOBS [TARGET...]]}
 jobs=${2:-1}
+shift $(($# < 2 ? $# : 2))
 dir=build-fuzz
 
 cmake -S . -B "$dir" -DEXIF_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
@@ -25,8 +26,11 @@ cmake -S . -B "$dir" -DEXIF_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 cmake --build "$dir" -j 2 >/dev/null
 python3 fuzz/make_seeds.py "$dir/seeds"
 
-targets=(fuzz_load fuzz_text_ops)
-[[ -x "$dir/fuzz/fuzz_print_cut" ]] && targets+=(fuzz_print_cut)
+targets=("$@")
+if [[ ${#targets[@]} -eq 0 ]]; then
+  targets=(fuzz_load fuzz_text_ops)
+  [[ -x "$dir/fuzz/fuzz_print_cut" ]] && targets+=(fuzz_print_cut)
+fi
 
 failed=0
 for target in "${targets[@]}"; do
@@ -34,6 +38,8 @@ for target in "${targets[@]}"; do
   findings="$dir/findings/$target"
   log="$dir/findings/$target.log"
   mkdir -p "$corpus" "$findings"
+  stamp="$dir/findings/$target.start"
+  touch "$stamp"
   parallel=()
   [[ "$jobs" -gt 1 ]] && parallel=(-fork="$jobs")
   status=0
@@ -42,15 +48,17 @@ for target in "${targets[@]}"; do
     -rss_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$findings/" \
     >"$log" 2>&1 || status=$?
 
-  # libFuzzer's status lines start with "#EXECUTIONS"; in fork mode they count all jobs.
-  execs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#')
-  found=$(find "$findings" -type f | wc -l)
+  # libFuzzer's status lines start with "#EXECUTIONS"; in fork mode the parent's lines,
+  # "#EXECUTIONS:", count all jobs, and a failing job's own log may follow them.
+  execs=$(grep -oE '^#[0-9]+:' "$log" | tail -1 | tr -d '#:')
+  [[ -n "$execs" ]] || execs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#')
+  found=$(find "$findings" -type f -newer "$stamp" | wc -l)
   printf '%-16s %12s executions in %ss on %s job(s), corpus %s files, findings %s\n' \
     "$target" "${execs:-0}" "$seconds" "$jobs" "$(find "$corpus" -type f | wc -l)" "$found"
   if [[ $status -ne 0 || $found -gt 0 ]]; then
     failed=1
     grep -E 'ERROR|FUZZ FAILURE|SUMMARY|runtime error' "$log" | head -20 || true
-    find "$findings" -type f | sed 's/^/  finding: /'
+    find "$findings" -type f -newer "$stamp" | sed 's/^/  finding: /'
     echo "  log: $log"
   fi
 done
