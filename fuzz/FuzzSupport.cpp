@@ -93,8 +93,8 @@ void WriteFileOrDie(const std::string& path, const uint8_t* data, size_t size) {
 
 std::string FixedPhotographPath() {
   static const std::string path = [] {
-    // A private copy: the load opens its file for exclusive access, so parallel jobs
-    // sharing the corpus file would refuse each other now and then.
+    // A private copy, so that no other program locking the shared corpus file can make
+    // the load refuse it.
     std::ifstream in(std::string(EXIF_CORPUS_DIR) + "/canon-ixus.jpg", std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                std::istreambuf_iterator<char>());

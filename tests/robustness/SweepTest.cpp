@@ -91,7 +91,7 @@ TEST(FieldSweep, photographsWithoutAnIntelHeaderAreRefused) {
   for (const auto& r : refused) {
     const std::string path = CorpusPath(r.name);
     if (!std::filesystem::exists(path)) GTEST_SKIP() << "no corpus photograph " << path;
-    // A copy: the load opens its file for exclusive access, which another test may hold.
+    // A private copy, so that no other program locking the corpus file can refuse the load.
     EXPECT_EQ(RunBytes(ReadFileBytes(path)).outcome, r.outcome) << r.name;
   }
 }

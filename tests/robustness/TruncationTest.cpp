@@ -123,7 +123,7 @@ TEST_P(PhotoTruncation, cutsAtEachDirectoryKeepTheLinesBeforeTheCut) {
   const Bytes photo = ReadFileBytes(path);
   PhotoLayout layout;
   ASSERT_TRUE(ReadPhotoLayout(photo, &layout));
-  const FileRun whole = RunBytes(photo);  // a copy: the load opens files exclusively
+  const FileRun whole = RunBytes(photo);  // a private copy, as for the cut files
   ASSERT_EQ(whole.outcome, LoadOutcome::Analysed);
 
   std::vector<size_t> cuts = {
