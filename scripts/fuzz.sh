@@ -50,8 +50,8 @@ for target in "${targets[@]}"; do
 
   # libFuzzer's status lines start with "#EXECUTIONS"; in fork mode the parent's lines,
   # "#EXECUTIONS:", count all jobs, and a failing job's own log may follow them.
-  execs=$(grep -oE '^#[0-9]+:' "$log" | tail -1 | tr -d '#:')
-  [[ -n "$execs" ]] || execs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#')
+  execs=$(grep -oE '^#[0-9]+:' "$log" | tail -1 | tr -d '#:' || true)
+  [[ -n "$execs" ]] || execs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
   found=$(find "$findings" -type f -newer "$stamp" | wc -l)
   printf '%-16s %12s executions in %ss on %s job(s), corpus %s files, findings %s\n' \
     "$target" "${execs:-0}" "$seconds" "$jobs" "$(find "$corpus" -type f | wc -l)" "$found"
