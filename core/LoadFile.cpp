@@ -1,5 +1,7 @@
 #include "LoadFile.h"
 
+#include <algorithm>
+
 #include "AnalyzeExif.h"
 #include "BytePos.h"
 #include "FileIO.h"
@@ -13,11 +15,11 @@ namespace {
 bool LoadFileStart(AnalysisState& State) {
   const int handle = FileOpen(State.SelectedFile, fmOpenRead | fmShareExclusive);
   if (handle < 0) return false;
-  std::array<uint8_t, kLoadBufferSize> fresh{};
-  const int read = FileRead(handle, fresh.data(), kMaxLoadBytes);
+  // A failed read writes no byte; a successful one is followed by zeros to the end.
+  const int read = FileRead(handle, State.LoadBuffer.data(), kMaxLoadBytes);
   FileClose(handle);
   if (read < 0) return false;
-  State.LoadBuffer = fresh;
+  std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);
   return true;
 }
 

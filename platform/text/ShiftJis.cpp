@@ -7,41 +7,60 @@
 
 namespace {
 
-// Converts with glibc's iconv; Substitute stands in for each byte that does not convert.
-std::string Convert(const char* to, const char* from, const std::string& in,
-                    const std::string& Substitute) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 missing");
-  std::string out;
-  out.reserve(in.size() * 3 / 2 + 4);
-  char buffer[1024];
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  while (srcLeft > 0) {
-    char* dst = buffer;
-    size_t dstLeft = sizeof buffer;
-    const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-    if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-      // EILSEQ or EINVAL: skip one byte (a UTF-8 input skips its whole character).
-      out += Substitute;
-      size_t skip = 1;
-      if (std::string(from) == "UTF-8") {
-        while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80) ++skip;
-      }
-      src += skip;
-      srcLeft -= skip;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
+// One open conversion of glibc's iconv, kept for the whole run: opening one costs far more
+// than a line's conversion. The program converts on one thread only.
+class Converter {
+ public:
+  Converter(const char* to, const char* from, std::string substitute, bool utf8Input)
+      : cd_(iconv_open(to, from)), substitute_(std::move(substitute)), utf8Input_(utf8Input) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 missing");
   }
-  iconv_close(cd);
-  return out;
-}
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Substitute stands in for each byte that does not convert (a UTF-8 input skips its
+  // whole character).
+  std::string operator()(const std::string& in) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 4);
+    char buffer[1024];
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    while (srcLeft > 0) {
+      char* dst = buffer;
+      size_t dstLeft = sizeof buffer;
+      const size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      out.append(buffer, static_cast<size_t>(dst - buffer));
+      if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+        out += substitute_;
+        size_t skip = 1;
+        if (utf8Input_) {
+          while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80) ++skip;
+        }
+        src += skip;
+        srcLeft -= skip;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+      }
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+  std::string substitute_;
+  bool utf8Input_;
+};
 
 }  // namespace
 
 std::string SjisToUtf8(const std::string& sjis) {
-  return Convert("UTF-8", "CP932", sjis, "\xEF\xBF\xBD");
+  static Converter convert("UTF-8", "CP932", "\xEF\xBF\xBD", false);
+  return convert(sjis);
 }
 
-std::string Utf8ToSjis(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8, "?"); }
+std::string Utf8ToSjis(const std::string& utf8) {
+  static Converter convert("CP932", "UTF-8", "?", true);
+  return convert(utf8);
+}
