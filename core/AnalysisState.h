@@ -40,9 +40,9 @@ constexpr int32_t kTextBufferSize = 256;
 constexpr int32_t kHexImageLength = 2 * kLoadBufferSize;
 
 struct AnalysisState {
-  std::string SelectedFile;                                // full path, native bytes
-  std::array<uint8_t, kLoadBufferSize> LoadBuffer{};       // first bytes of the file
-  std::array<char, kTextBufferSize> TextBuffer{};          // work area of ASCII values
+  std::string SelectedFile;                           // full path, native bytes
+  std::array<uint8_t, kLoadBufferSize> LoadBuffer{};  // first bytes of the file
+  std::array<char, kTextBufferSize> TextBuffer{};     // work area of ASCII values
   int32_t ExifPointerPos = 0;  // HexImage position of IFD0's 0x8769 entry; 0: none
   EntryTable Ifd0Table;
   EntryTable Ifd1Table;

@@ -25,15 +25,24 @@ const char kMeteringLabel[] = "　　　　   　　　　　　　　測光モ�
 // The name of a metering mode, or nullptr for a mode without one.
 const char* MeteringModeName(int32_t mode) {
   switch (mode) {
-    case 0: return "不明";
-    case 1: return "平均（中央重点平均測光）";
-    case 2: return "中央";
-    case 3: return "スポット";
-    case 4: return "多点";
-    case 5: return "マルチセグメント（評価測光）";
-    case 6: return "部分測光";
-    case 255: return "その他";
-    default: return nullptr;
+    case 0:
+      return "不明";
+    case 1:
+      return "平均（中央重点平均測光）";
+    case 2:
+      return "中央";
+    case 3:
+      return "スポット";
+    case 4:
+      return "多点";
+    case 5:
+      return "マルチセグメント（評価測光）";
+    case 6:
+      return "部分測光";
+    case 255:
+      return "その他";
+    default:
+      return nullptr;
   }
 }
 
@@ -45,8 +54,8 @@ int32_t LowShort(const std::string& value) {
 
 // Tag, both numbers of the rational at Value as stored in hex, the label, then
 // numerator/denominator in decimal. Nothing is divided.
-std::string RationalLine(const AnalysisState& state, const std::string& image,
-                         const EntryRow& row, const char* label) {
+std::string RationalLine(const AnalysisState& state, const std::string& image, const EntryRow& row,
+                         const char* label) {
   const int32_t value = StrToInt(row.Value);
   const int32_t p = Add32(Mul32(2, Add32(value, state.TiffBase)), 1);
   const std::string numerator = ReverseByteOrder(Copy(image, p, 8));

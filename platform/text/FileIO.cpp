@@ -53,4 +53,6 @@ int _lwrite(int Handle, const char* Buffer, int Count) {
   return total;
 }
 
-int _lclose(int Handle) { return ::close(Handle) == 0 ? 0 : HFILE_ERROR; }
+int _lclose(int Handle) {
+  return ::close(Handle) == 0 ? 0 : HFILE_ERROR;
+}

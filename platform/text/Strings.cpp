@@ -5,7 +5,9 @@ std::string TStringList::Strings(int Index) const {
   return lines_[static_cast<size_t>(Index)];
 }
 
-std::string TStringList::Text() const { return JoinWithCrLf(lines_); }
+std::string TStringList::Text() const {
+  return JoinWithCrLf(lines_);
+}
 
 std::string JoinWithCrLf(const std::vector<std::string>& lines) {
   size_t size = 0;

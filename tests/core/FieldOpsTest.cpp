@@ -11,9 +11,13 @@ TEST(ReverseByteOrder, reversesTheBytePairs) {
   struct Case {
     const char* text;
     const char* reversed;
-  } cases[] = {{"", "0x"},           {"A", "0x"},      {"ABC", "0xBC"},
-               {"0F01", "0x010F"},   {"9E000000", "0x0000009E"},
-               {"03", "0x03"},       {"ABCDE", "0xDEBC"}};
+  } cases[] = {{"", "0x"},
+               {"A", "0x"},
+               {"ABC", "0xBC"},
+               {"0F01", "0x010F"},
+               {"9E000000", "0x0000009E"},
+               {"03", "0x03"},
+               {"ABCDE", "0xDEBC"}};
   for (const Case& c : cases) EXPECT_EQ(ReverseByteOrder(c.text), c.reversed) << c.text;
 }
 
@@ -23,8 +27,8 @@ TEST(OffsetPrefixed, showsTheByteOffsetOfThePosition) {
   EXPECT_EQ(OffsetPrefixed(2, "x"), "00001H  : x");
   EXPECT_EQ(OffsetPrefixed(25, ""), "0000CH  : ");
   EXPECT_EQ(OffsetPrefixed(29999, ""), "03A97H  : ");
-  EXPECT_EQ(OffsetPrefixed(-1, ""), "00000H  : ");            // rounds toward zero
-  EXPECT_EQ(OffsetPrefixed(-3, ""), "FFFFFFFFH  : ");         // wrapped below zero
+  EXPECT_EQ(OffsetPrefixed(-1, ""), "00000H  : ");     // rounds toward zero
+  EXPECT_EQ(OffsetPrefixed(-3, ""), "FFFFFFFFH  : ");  // wrapped below zero
   EXPECT_EQ(OffsetPrefixed(INT32_MIN + 1, ""), "C0000001H  : ");
 }
 
@@ -77,7 +81,9 @@ AnalysisState StateWithValue(uint32_t value, const std::string& bytes) {
   return state;
 }
 
-EntryRow Row(const char* count, const char* value) { return {"0x010F", "0x0002", count, value}; }
+EntryRow Row(const char* count, const char* value) {
+  return {"0x010F", "0x0002", count, value};
+}
 
 TEST(AsciiValueText, takesTheBytesBeforeTheFirstZero) {
   AnalysisState state = StateWithValue(0x9E, std::string("AB\0\0", 4));
@@ -113,9 +119,9 @@ TEST(AsciiValueText, neverReadsOrWritesOutsideItsBuffers) {
       {"0xFFFFFFFF", "0x00000000", 0},  // a negative count copies nothing
       {"0x80000000", "0x00000000", 0},
       {"0x00001000", "0x00000000", 256},  // at most the TextBuffer's size
-      {"0x00000010", "0x7FFFFFFF", 0},  // wraps to a negative offset
+      {"0x00000010", "0x7FFFFFFF", 0},    // wraps to a negative offset
       {"0x00000010", "0x80000000", 0},
-      {"0x00000010", "0xFFFFFFF0", 0},  // -16 + 12 < 0
+      {"0x00000010", "0xFFFFFFF0", 0},   // -16 + 12 < 0
       {"0x00000010", "0xFFFFFFF4", 16},  // -12 + 12 = offset 0
       {"0x00000010", "0x00003A8C", 0},   // 15000: just outside
   };

@@ -43,8 +43,8 @@ TEST_P(StrToIntRefuses, withTheConversionErrorNamingTheText) {
 INSTANTIATE_TEST_SUITE_P(Rules, StrToIntRefuses,
                          testing::Values("", " ", "0x", "0X", "$", "x", "-", "+", "-0x", "12 ",
                                          "0x1F ", "1a", "0xG", "--1", "+-1", "0x123456789",
-                                         "2147483648", "-2147483649", "99999999999", "1.5",
-                                         "\t1", "0x-1", "$ 1"));
+                                         "2147483648", "-2147483649", "99999999999", "1.5", "\t1",
+                                         "0x-1", "$ 1"));
 
 TEST(StrToIntMessage, isShiftJisBytes) {
   try {

@@ -10,10 +10,9 @@ TEST(Copy, followsThePieceRules) {
     int32_t index, count;
     const char* piece;
   } cases[] = {
-      {1, 3, "abc"},       {2, 2, "bc"},         {5, 1, "e"},     {5, 9, "e"},
-      {6, 1, ""},          {0, 2, "ab"},         {-7, 2, "ab"},   {INT32_MIN, 5, "abcde"},
-      {1, 0, ""},          {1, -1, ""},          {3, INT32_MAX, "cde"},
-      {INT32_MAX, 1, ""},
+      {1, 3, "abc"}, {2, 2, "bc"}, {5, 1, "e"},           {5, 9, "e"},
+      {6, 1, ""},    {0, 2, "ab"}, {-7, 2, "ab"},         {INT32_MIN, 5, "abcde"},
+      {1, 0, ""},    {1, -1, ""},  {3, INT32_MAX, "cde"}, {INT32_MAX, 1, ""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Copy("abcde", c.index, c.count), c.piece) << c.index << "," << c.count;
@@ -63,10 +62,10 @@ TEST(ExtractFileExt, takesTheTextFromTheLastDot) {
       {"C:\\photos.jpg\\IMG_0001", ""},
       {"/photos.jpg/IMG_0001", ""},
       {"a.jpg:stream", ""},
-      {"\x95\x5C.jpg", ".jpg"},           // "表" ends in a 5C byte that is no separator
-      {"a.b\x95\x5C", ".b\x95\x5C"},       // the same inside the extension
-      {"a.b\\c", ""},                       // a real backslash is one
-      {"/tmp/\xC5\x99.jpg", ".jpg"},       // UTF-8 bytes never swallow the dot
+      {"\x95\x5C.jpg", ".jpg"},       // "表" ends in a 5C byte that is no separator
+      {"a.b\x95\x5C", ".b\x95\x5C"},  // the same inside the extension
+      {"a.b\\c", ""},                 // a real backslash is one
+      {"/tmp/\xC5\x99.jpg", ".jpg"},  // UTF-8 bytes never swallow the dot
   };
   for (const Case& c : cases) EXPECT_EQ(ExtractFileExt(c.name), c.ext) << c.name;
 }

@@ -3,6 +3,9 @@
 // its own (Intel byte order only), so that tests can cut or bend the file at exactly those
 // fields. Only the first 10000 bytes are looked at, as the analysis does.
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -104,4 +107,13 @@ inline std::vector<std::string> IntelCorpusPhotos() {
 
 inline std::string CorpusPath(const std::string& name) {
   return std::string(EXIF_CORPUS_DIR) + "/" + name;
+}
+
+// A test name made from a corpus photograph's file name, without its extension.
+inline std::string PhotoTestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param.substr(0, info.param.find('.'));
+  for (char& c : name) {
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
 }

@@ -96,13 +96,6 @@ TEST(FieldSweep, photographsWithoutAnIntelHeaderAreRefused) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, FieldSweep, testing::ValuesIn(IntelCorpusPhotos()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param.substr(0, info.param.find('.'));
-                           for (char& c : name) {
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Corpus, FieldSweep, testing::ValuesIn(IntelCorpusPhotos()), PhotoTestName);
 
 }  // namespace

@@ -155,12 +155,6 @@ TEST_P(PhotoTruncation, cutsAtEachDirectoryKeepTheLinesBeforeTheCut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, PhotoTruncation, testing::ValuesIn(IntelCorpusPhotos()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param.substr(0, info.param.find('.'));
-                           for (char& c : name) {
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
-                         });
+                         PhotoTestName);
 
 }  // namespace
