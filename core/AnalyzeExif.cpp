@@ -31,6 +31,15 @@ class Listing {
   std::string At(int32_t p, int32_t l) const { return Copy(image_, p, l); }
   void Add(const std::string& line) { report_.Add(line); }
 
+  // The line of the 24-character entry at Q: its offset, then its split fields, built in
+  // one reused string.
+  void AddEntry(int32_t q, int kind, int32_t position) {
+    line_.clear();
+    AppendOffsetPrefix(q, line_);
+    AppendSplitEntry(state_, CopyView(image_, q, 24), kind, position, line_);
+    report_.Add(line_);
+  }
+
   // 0-1 SOI FFD8 | 2-3 APP1 FFE1 or APP0 FFE0 | 4-5 length (big-endian) | 6-9 "Exif"
   // | 12-15 start of the TIFF header, when APP1 comes first.
   void ListMarkers() {
@@ -70,7 +79,7 @@ class Listing {
     state_.RowCounter = 0;
     for (int32_t k = 0; k < n; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      Add(OffsetPrefixed(q, SplitDirectoryEntry(state_, At(q, 24), kIfd0Kind, q)));
+      AddEntry(q, kIfd0Kind, q);
     }
 
     p = Add32(p, Mul32(24, n));
@@ -92,7 +101,7 @@ class Listing {
     state_.RowCounter = 0;
     for (int32_t k = 0; k < n; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      Add(OffsetPrefixed(q, SplitDirectoryEntry(state_, At(q, 24), kIfd1Kind, 0)));
+      AddEntry(q, kIfd1Kind, 0);
     }
     const int32_t q = Add32(p, Mul32(24, n));
     Add(OffsetPrefixed(q, ReverseByteOrder(At(q, 8))));
@@ -115,13 +124,14 @@ class Listing {
     p = Add32(p, 4);
     for (int32_t k = 0; k < state_.SubIfdCount; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      Add(OffsetPrefixed(q, SplitDirectoryEntry(state_, At(q, 24), kSubIfdKind, 0)));
+      AddEntry(q, kSubIfdKind, 0);
     }
   }
 
   AnalysisState& state_;
   const std::string& image_;
   TStrings& report_;
+  std::string line_;  // the entry line being built
 };
 
 }  // namespace

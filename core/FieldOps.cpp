@@ -6,42 +6,67 @@
 #include "TextOps.h"
 
 std::string ReverseByteOrder(const std::string& Text) {
-  std::string result = "0x";
-  result.reserve(2 + Text.size());
-  for (int64_t i = static_cast<int64_t>(Text.size()) - 1; i > 0; i -= 2) {
-    result.append(Text, static_cast<size_t>(i - 1), 2);
-  }
+  std::string result;
+  AppendReversedBytes(Text, result);
   return result;
 }
 
+void AppendReversedBytes(std::string_view Text, std::string& Out) {
+  Out.reserve(Out.size() + 2 + Text.size());
+  Out += "0x";
+  for (int64_t i = static_cast<int64_t>(Text.size()) - 1; i > 0; i -= 2) {
+    Out.append(Text.substr(static_cast<size_t>(i - 1), 2));
+  }
+}
+
 std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
-  std::string line = IntToHex(Position / 2, 5);
-  line.reserve(line.size() + 5 + Text.size());
-  line += "H  : ";
+  std::string line;
+  line.reserve(13 + Text.size());
+  AppendOffsetPrefix(Position, line);
   line += Text;
   return line;
 }
 
+void AppendOffsetPrefix(int32_t Position, std::string& Out) {
+  Out += IntToHex(Position / 2, 5);
+  Out += "H  : ";
+}
+
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
                                 int32_t Position) {
+  std::string line;
+  AppendSplitEntry(State, Entry, Kind, Position, line);
+  return line;
+}
+
+namespace {
+
+// The piece of Text from the 1-based Index with at most Count bytes, as Copy takes it.
+std::string_view Piece(std::string_view Text, size_t Index, size_t Count) {
+  return Index > Text.size() ? std::string_view() : Text.substr(Index - 1, Count);
+}
+
+}  // namespace
+
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
+                      std::string& Out) {
   EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
                       : Kind == kIfd1Kind ? State.Ifd1Table
                                           : State.SubIfdTable;
   EntryRow row;
-  row.Tag = ReverseByteOrder(Copy(Entry, 1, 4));
+  AppendReversedBytes(Piece(Entry, 1, 4), row.Tag);
   if (Kind == kIfd0Kind && row.Tag == "0x8769") State.ExifPointerPos = Position;
-  row.Type = ReverseByteOrder(Copy(Entry, 5, 4));
-  row.Count = ReverseByteOrder(Copy(Entry, 9, 8));
-  row.Value = ReverseByteOrder(Copy(Entry, 17, 8));
-  std::string line;
-  line.reserve(row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() + 4);
+  AppendReversedBytes(Piece(Entry, 5, 4), row.Type);
+  AppendReversedBytes(Piece(Entry, 9, 8), row.Count);
+  AppendReversedBytes(Piece(Entry, 17, 8), row.Value);
+  Out.reserve(Out.size() + row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() +
+              4);
   for (const std::string* field : {&row.Tag, &row.Type, &row.Count, &row.Value}) {
-    line += *field;
-    line += ' ';
+    Out += *field;
+    Out += ' ';
   }
   if (State.RowCounter >= 0) table.Row(State.RowCounter) = std::move(row);
   State.RowCounter = Add32(State.RowCounter, 1);
-  return line;
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "AnalysisState.h"
 
@@ -33,3 +34,11 @@ std::string AsciiValueText(AnalysisState& State, const EntryRow& Row);
 // The report line of an ASCII tag of IFD0: Tag, three spaces, the value's 2 x Count hex
 // digits, three spaces, the value's text.
 std::string ReadAsciiValue(AnalysisState& State, const std::string& HexImage, int32_t RowIndex);
+
+// The steps of ReverseByteOrder, OffsetPrefixed and SplitDirectoryEntry, appending their
+// text to Out instead of returning a new string, so that a listing line is built in one
+// piece without copies of the entry.
+void AppendReversedBytes(std::string_view Text, std::string& Out);
+void AppendOffsetPrefix(int32_t Position, std::string& Out);
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
+                      std::string& Out);
