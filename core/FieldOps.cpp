@@ -12,10 +12,18 @@ std::string ReverseByteOrder(const std::string& Text) {
 }
 
 void AppendReversedBytes(std::string_view Text, std::string& Out) {
-  Out.reserve(Out.size() + 2 + Text.size());
-  Out += "0x";
-  for (int64_t i = static_cast<int64_t>(Text.size()) - 1; i > 0; i -= 2) {
-    Out.append(Text.substr(static_cast<size_t>(i - 1), 2));
+  // The pairs are written in place: one resize instead of an append per pair.
+  const size_t pairs = Text.size() / 2;
+  const size_t start = Out.size();
+  Out.resize(start + 2 + 2 * pairs);
+  char* out = Out.data() + start;
+  *out++ = '0';
+  *out++ = 'x';
+  for (size_t pair = 0; pair < pairs; ++pair) {
+    // The last pair ends at the last character; an odd first character is left out.
+    const size_t end = Text.size() - 2 * pair;
+    *out++ = Text[end - 2];
+    *out++ = Text[end - 1];
   }
 }
 
