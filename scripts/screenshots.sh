@@ -23,27 +23,9 @@ mkdir -p "$work/photos/写真"
 cp "$photo" "$work/photos/canon-ixus.jpg"
 echo "notes" >"$work/photos/メモ.txt"
 
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-window() {
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "screenshots.sh: window '$1' did not appear" >&2
-  return 1
-}
-# Clicks at a point in design pixels (120 per inch) of a window on this 96-dpi screen.
-click() {
-  xdotool mousemove --window "$1" $(($2 * 96 / 120)) $(($3 * 96 / 120)) click 1
-  sleep 0.4
-}
+source scripts/xvfb-session.sh
+start_xvfb 1024x768x24 /dev/null
+pids+=("$XVFB_PID")
 
 (cd "$work/photos" && exec "$program") &
 pids+=($!)

@@ -31,29 +31,12 @@ echo "not a photograph" >"$work/photos/b-notes.txt"
 printf '\xff\xd8\xff\xe1\x00\x20Exif\x00\x00II*\x00\x08\x00\x00\x00\x00\x00\x00\x00\x01\x00' \
   >"$work/photos/c-broken.jpg"
 
-# A display of our own; Xvfb writes the number it took.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# shellcheck source=../../scripts/xvfb-session.sh
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
+start_xvfb 1280x1024x24 "$work/xvfb.log"
+xvfb_pid=$XVFB_PID
 
 fail() { echo "FAIL: $*"; exit 1; }
-# The id of the visible window whose name matches, waiting for it to appear.
-window() {
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-# Clicks at a point given in design pixels (120 per inch) of a window; this Xvfb has 96.
-click() {
-  xdotool mousemove --window "$1" $(($2 * 96 / 120)) $(($3 * 96 / 120)) click 1
-  sleep 0.3
-}
 
 (cd "$work/photos" && exec "$program") &
 app_pid=$!

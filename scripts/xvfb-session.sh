@@ -1,0 +1,32 @@
+# Shared by the scripts that drive the program in a display of their own: source it.
+
+# Starts Xvfb at GEOMETRY, its log in LOG, and points DISPLAY at it; XVFB_PID is its process.
+start_xvfb() {
+  local geometry=$1 log=$2 number
+  number=$(mktemp)
+  exec 3<>"$number"
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp >"$log" 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 50); do [[ -s "$number" ]] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$number")"
+  exec 3>&-
+  rm -f "$number"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# The id of the visible window whose name matches, waiting for it to appear.
+window() {
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "window '$1' did not appear" >&2
+  return 1
+}
+
+# Clicks at a point given in design pixels (120 per inch) of a window; Xvfb has 96.
+click() {
+  xdotool mousemove --window "$1" $(($2 * 96 / 120)) $(($3 * 96 / 120)) click 1
+  sleep 0.4
+}
