@@ -47,26 +47,17 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
   return line;
 }
 
-namespace {
-
-// The piece of Text from the 1-based Index with at most Count bytes, as Copy takes it.
-std::string_view Piece(std::string_view Text, size_t Index, size_t Count) {
-  return Index > Text.size() ? std::string_view() : Text.substr(Index - 1, Count);
-}
-
-}  // namespace
-
 void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
                       std::string& Out) {
   EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
                       : Kind == kIfd1Kind ? State.Ifd1Table
                                           : State.SubIfdTable;
   EntryRow row;
-  AppendReversedBytes(Piece(Entry, 1, 4), row.Tag);
+  AppendReversedBytes(CopyView(Entry, 1, 4), row.Tag);
   if (Kind == kIfd0Kind && row.Tag == "0x8769") State.ExifPointerPos = Position;
-  AppendReversedBytes(Piece(Entry, 5, 4), row.Type);
-  AppendReversedBytes(Piece(Entry, 9, 8), row.Count);
-  AppendReversedBytes(Piece(Entry, 17, 8), row.Value);
+  AppendReversedBytes(CopyView(Entry, 5, 4), row.Type);
+  AppendReversedBytes(CopyView(Entry, 9, 8), row.Count);
+  AppendReversedBytes(CopyView(Entry, 17, 8), row.Value);
   Out.reserve(Out.size() + row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() +
               4);
   for (const std::string* field : {&row.Tag, &row.Type, &row.Count, &row.Value}) {

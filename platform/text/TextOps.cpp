@@ -6,13 +6,13 @@ std::string Copy(const std::string& S, int32_t Index, int32_t Count) {
   return std::string(CopyView(S, Index, Count));
 }
 
-std::string_view CopyView(const std::string& S, int32_t Index, int32_t Count) {
+std::string_view CopyView(std::string_view S, int32_t Index, int32_t Count) {
   const int64_t length = static_cast<int64_t>(S.size());
   const int64_t start = Index < 1 ? 1 : Index;
   if (Count < 1 || start > length) return std::string_view();
   const int64_t available = length - start + 1;
   const int64_t taken = Count < available ? Count : available;
-  return std::string_view(S).substr(static_cast<size_t>(start - 1), static_cast<size_t>(taken));
+  return S.substr(static_cast<size_t>(start - 1), static_cast<size_t>(taken));
 }
 
 int32_t Pos(const std::string& Substr, const std::string& S) {

@@ -10,7 +10,7 @@
 // or Count < 1; an Index below 1 counts as 1 without shortening Count.
 std::string Copy(const std::string& S, int32_t Index, int32_t Count);
 // The same piece as Copy, as a view into S: no copy is made.
-std::string_view CopyView(const std::string& S, int32_t Index, int32_t Count);
+std::string_view CopyView(std::string_view S, int32_t Index, int32_t Count);
 
 // First position of Substr in S, tried at every byte position; 0 when absent or empty.
 int32_t Pos(const std::string& Substr, const std::string& S);
