@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make clang libclang-rt-14-dev
+  cmake g++ make ccache clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho
