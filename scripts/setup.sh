@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make ccache clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
 )

@@ -119,7 +119,7 @@ void TLabel::SetCaption(const std::string& Caption) {
 
 void TLabel::SetCaptionFromPath(const std::string& Path) {
   caption_ = Path;
-  ShowText(FromNativePath(Path));
+  ShowText(NativePathOnOneRow(Path));
 }
 
 void TLabel::ShowText(const QString& Text) {

@@ -96,7 +96,8 @@ class TLabel : public TControl {
  public:
   explicit TLabel(TWinControl* Parent);
   void SetCaption(const std::string& Caption);
-  // Shows a native file path, decoded for display only.
+  // Shows a native file path on one row, decoded for display only: control characters
+  // such as a line feed in a name show as U+FFFD.
   void SetCaptionFromPath(const std::string& Path);
   // The bytes last set, Shift-JIS or a native path.
   std::string Caption() const { return caption_; }

@@ -38,6 +38,14 @@ QString FromNativePath(const std::string& Path) {
   return QFile::decodeName(QByteArray::fromStdString(Path));
 }
 
+QString NativePathOnOneRow(const std::string& Path) {
+  QString text = FromNativePath(Path);
+  for (QChar& c : text) {
+    if (c == u'\t' || ShowsAsReplacement(c.unicode())) c = QChar::ReplacementCharacter;
+  }
+  return text;
+}
+
 std::string ToNativePath(const QString& Path) {
   return QFile::encodeName(Path).toStdString();
 }

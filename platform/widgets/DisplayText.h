@@ -11,6 +11,9 @@ QString FromSjis(const std::string& Sjis);
 
 // A native path for display.
 QString FromNativePath(const std::string& Path);
+// A native path for a one-row display: as FromNativePath, with line breaks, tabs and other
+// control characters shown as U+FFFD.
+QString NativePathOnOneRow(const std::string& Path);
 // A path that Qt handed over, as native bytes.
 std::string ToNativePath(const QString& Path);
 

@@ -54,6 +54,12 @@ int RowHeight(const QWidget* List, int DesignPixels) {
   return std::max(ScaleDesign(DesignPixels), List->fontMetrics().height());
 }
 
+// A directory's row. The width is 0 rather than -1 because Qt drops a size hint that is not
+// a valid size; the one column fills the list whatever the hint's width.
+QSize DirectoryRowSize(const QWidget* Tree, int DesignPixels) {
+  return QSize(0, RowHeight(Tree, DesignPixels));
+}
+
 std::string BaseName(const std::string& Path) {
   const size_t slash = Path.find_last_of('/');
   return slash == std::string::npos ? Path : Path.substr(slash + 1);
@@ -118,6 +124,7 @@ TDirectoryListBox::TDirectoryListBox(TWinControl* Parent)
     const std::string path = Item->data(0, Qt::UserRole).toByteArray().toStdString();
     DispatchAction([&] { SetDirectory(path); });
   });
+  SetItemHeight(itemHeight_);
   const std::string start = CurrentDirectory();
   drive_ = RootOf(start, ListDriveRoots());
   // An unreadable current directory leaves the list at the root, or empty.
@@ -156,7 +163,7 @@ void TDirectoryListBox::SetDirectory(const std::string& Directory) {
 
   tree_->clear();
   paths_.clear();
-  const QSize rowSize(-1, RowHeight(tree_, itemHeight_));
+  const QSize rowSize = DirectoryRowSize(tree_, itemHeight_);
   const QIcon open = tree_->style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed = tree_->style()->standardIcon(QStyle::SP_DirClosedIcon);
   auto addItem = [&](QTreeWidgetItem* parent, const std::string& path, const std::string& label,
@@ -189,7 +196,11 @@ void TDirectoryListBox::OpenItem(int Index) {
 
 void TDirectoryListBox::SetItemHeight(int DesignPixels) {
   itemHeight_ = DesignPixels;
-  const QSize rowSize(-1, RowHeight(tree_, itemHeight_));
+  const QSize rowSize = DirectoryRowSize(tree_, itemHeight_);
+  // The folder icons fit inside the row, a pixel clear of each neighbour; at their own
+  // size they would make the row taller.
+  const int icon = std::max(1, rowSize.height() - 2);
+  tree_->setIconSize(QSize(icon, icon));
   for (QTreeWidgetItemIterator it(tree_); *it != nullptr; ++it) (*it)->setSizeHint(0, rowSize);
 }
 

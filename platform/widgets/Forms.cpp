@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "DisplayCheck.h"
 #include "DisplayText.h"
 #include "Fonts.h"
 #include "Memo.h"
@@ -24,14 +25,6 @@ namespace {
 // The font the forms are designed with; message boxes use it too.
 const char kFormFontName[] = "ＭＳ Ｐゴシック";
 constexpr int kFormFontHeight = -15;
-
-bool HasDisplay() {
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) {
-    return true;  // offscreen, vnc and the like need no display
-  }
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 // The window a box belongs to: the modal window in front, else the active one.
 QWidget* BoxParent() {
@@ -103,9 +96,14 @@ TForm::~TForm() {
 }
 
 void TForm::ApplyBounds() {
-  // The window is placed at its designed position; the window manager adds the frame.
+  // Width and Height are the outer size of the designed window, frame included. The frame
+  // of a sizable window at 120 pixels per inch took 18 pixels across and 45 down, so that
+  // is what the client area, the widget, leaves out; the window manager adds its own frame
+  // around it. Controls reaching past the client area are clipped there, not moved.
+  constexpr int kFrameWidth = 18;
+  constexpr int kFrameHeight = 45;
   Widget()->move(ScaleDesign(Left()), ScaleDesign(Top()));
-  Widget()->resize(ScaleDesign(Width()), ScaleDesign(Height()));
+  Widget()->resize(ScaleDesign(Width() - kFrameWidth), ScaleDesign(Height() - kFrameHeight));
   AlignControls();
 }
 
@@ -185,9 +183,8 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
   if (QApplication::instance() == nullptr) {
-    if (!HasDisplay()) {
-      throw Exception("画面に接続できません。DISPLAY も WAYLAND_DISPLAY も設定されていません。");
-    }
+    const std::string problem = DisplayProblem();
+    if (!problem.empty()) throw Exception(problem);
     // The program reads no command line: Qt gets the program's name only.
     static int argc = 1;
     static char* argv[] = {program_invocation_name, nullptr};

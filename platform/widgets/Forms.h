@@ -24,6 +24,7 @@ constexpr int MB_ICONINFORMATION = 0x40;
 constexpr int IDOK = 1;
 
 // A top-level window. It owns the controls made with Make and destroys them with itself.
+// Its bounds are the designed outer size, frame included; its widget is the client area.
 class TForm : public TWinControl {
  public:
   TForm();
@@ -71,7 +72,8 @@ class TApplication {
   ~TApplication();
 
   // Starts Qt: the widgets' application, the Japanese translations of Qt's own texts and the
-  // default font. Raises Exception when there is no display to open windows on.
+  // default font. Raises Exception when there is no display to open windows on, or when
+  // its server does not answer.
   void Initialize();
   // Creates a form; the first one created becomes the main form.
   template <class TFormClass>

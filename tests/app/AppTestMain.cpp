@@ -1,11 +1,18 @@
 // Runs the window tests on Qt's offscreen platform with one application object.
+//   app_tests [--screen-dpi=N] [gtest options]
+// --screen-dpi gives the offscreen screen N logical pixels per inch (96 otherwise).
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
 
+#include "Fonts.h"
 #include "Forms.h"
 
 // Under AddressSanitizer, fontconfig and the Qt platform plugins keep caches to the end of
@@ -26,11 +33,39 @@ void QuietMessages(QtMsgType Type, const QMessageLogContext& Context, const QStr
   }
 }
 
+// Points the offscreen platform at a configuration with one screen of Dpi pixels per inch;
+// returns the configuration file, which must live until Qt has read it.
+std::string UseOffscreenScreenOf(int Dpi) {
+  char path[] = "/tmp/app-tests-screen-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) return std::string();
+  close(fd);
+  std::ofstream(path) << R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920,)"
+                      << R"( "height": 1200, "logicalDpi": )" << Dpi << "}]}\n";
+  setenv("QT_QPA_PLATFORM", (std::string("offscreen:configfile=") + path).c_str(), 1);
+  // Otherwise Qt keeps 96 logical pixels per inch and scales them by a device pixel ratio.
+  setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+  return path;
+}
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  int dpi = 0;
+  std::string screenConfig;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--screen-dpi=", 13) == 0) {
+      dpi = std::atoi(argv[i] + 13);
+      screenConfig = UseOffscreenScreenOf(dpi);
+    }
+  }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qtMessages = qInstallMessageHandler(QuietMessages);
   TApplication application;
   application.Initialize();
+  if (!screenConfig.empty()) std::remove(screenConfig.c_str());
+  if (dpi != 0 && ScreenDpi() != dpi) {
+    fprintf(stderr, "the screen has %g pixels per inch, not %d\n", ScreenDpi(), dpi);
+    return 1;
+  }
   return RUN_ALL_TESTS();
 }

@@ -81,6 +81,24 @@ TEST_F(ChooserTest, aClickStoresTheFullPathAndShowsIt) {
   EXPECT_GT(Form2->Label1->Widget()->width(), ScaleDesign(41));
 }
 
+// A name may hold any byte but "/" and NUL: the label still takes one row and shows the
+// control characters as U+FFFD, while the stored path keeps the name's own bytes.
+TEST_F(ChooserTest, aNameWithControlCharactersShowsOnOneRow) {
+  const std::string name = "two\nrows\r\tand\x1b.jpg";
+  std::ofstream(root_ / name) << "x";
+  Form2->DirectoryListBox1->SetDirectory(dir_);
+  Form2->Show();
+  const int oneRow = Form2->Label1->Widget()->height();
+  ClickFileItem(name);
+  EXPECT_EQ(Analysis.SelectedFile, dir_ + "/" + name);
+  EXPECT_EQ(Form2->Label1->Caption(), dir_ + "/" + name);
+  const QChar mark = QChar::ReplacementCharacter;
+  EXPECT_EQ(Form2->Label1->Label()->text(), QString::fromStdString(dir_) + "/two" + mark + "rows" +
+                                                mark + mark + "and" + mark + ".jpg");
+  // One row; the replacement glyph comes from a fallback font that may add a pixel.
+  EXPECT_LT(Form2->Label1->Widget()->height(), 2 * oneRow);
+}
+
 TEST_F(ChooserTest, arrowKeysStoreEachNewlySelectedFile) {
   Form2->Show();
   ClickFileItem("a.jpg");

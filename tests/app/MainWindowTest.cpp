@@ -29,7 +29,7 @@ using MainWindowTest = WindowsTest;
 
 TEST_F(MainWindowTest, laysOutTheButtonBarAndMemoAtTheScreensResolution) {
   EXPECT_EQ(Form1->Caption(), "Exif 分析　Ｖｅｒ１.０１　　2010.3.26");
-  EXPECT_EQ(Form1->Widget()->size(), Scaled(0, 0, 700, 512).size());
+  EXPECT_EQ(Form1->Widget()->size(), Scaled(0, 0, 682, 467).size());  // the client area
   EXPECT_EQ(Form1->Widget()->font().family(), QStringLiteral("IPAPGothic"));
 
   struct Expected {

@@ -1,0 +1,54 @@
+#include "DisplayCheck.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+std::string_view Environment(const char* Name) {
+  const char* value = std::getenv(Name);
+  return value != nullptr ? value : "";
+}
+
+bool StartsWith(std::string_view Text, std::string_view Prefix) {
+  return Text.substr(0, Prefix.size()) == Prefix;
+}
+
+// The variable's value for a message: printable ASCII only, anything else as '?'.
+std::string Printable(std::string_view Value) {
+  std::string text;
+  for (const char c : Value) text += (c >= 0x20 && c < 0x7F) ? c : '?';
+  return text;
+}
+
+bool XServerAnswers() {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool answers = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);  // also frees a connection in error
+  return answers;
+}
+
+}  // namespace
+
+std::string DisplayProblem() {
+  const std::string_view platform = Environment("QT_QPA_PLATFORM");
+  const bool xcb = StartsWith(platform, "xcb");
+  if (!platform.empty() && !xcb && !StartsWith(platform, "wayland")) {
+    return std::string();  // offscreen, vnc and the like need no display
+  }
+  const std::string_view display = Environment("DISPLAY");
+  const std::string_view wayland = Environment("WAYLAND_DISPLAY");
+  if (display.empty() && wayland.empty()) {
+    return "画面に接続できません。DISPLAY も WAYLAND_DISPLAY も設定されていません。";
+  }
+  // Without a platform named, Qt may pick Wayland when it is there; only when X is sure to
+  // be used is its server asked.
+  const bool usesX = xcb || (platform.empty() && wayland.empty());
+  if (usesX && !display.empty() && !XServerAnswers()) {
+    return "画面に接続できません。DISPLAY の指す X サーバー「" + Printable(display) +
+           "」が応答しません。";
+  }
+  return std::string();
+}
