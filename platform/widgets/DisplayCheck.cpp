@@ -47,8 +47,8 @@ std::string DisplayProblem() {
   // be used is its server asked.
   const bool usesX = xcb || (platform.empty() && wayland.empty());
   if (usesX && !display.empty() && !XServerAnswers()) {
-    return "画面に接続できません。DISPLAY の指す X サーバー「" + Printable(display) +
-           "」が応答しません。";
+    return "画面に接続できません。DISPLAY の X サーバー「" + Printable(display) +
+           "」との接続に失敗しました。";
   }
   return std::string();
 }
