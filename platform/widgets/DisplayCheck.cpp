@@ -23,32 +23,31 @@ std::string Printable(std::string_view Value) {
   return text;
 }
 
-bool XServerAnswers() {
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  const bool answers = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);  // also frees a connection in error
-  return answers;
-}
-
 }  // namespace
 
-std::string DisplayProblem() {
+DisplayCheck::DisplayCheck() {
   const std::string_view platform = Environment("QT_QPA_PLATFORM");
   const bool xcb = StartsWith(platform, "xcb");
   if (!platform.empty() && !xcb && !StartsWith(platform, "wayland")) {
-    return std::string();  // offscreen, vnc and the like need no display
+    return;  // offscreen, vnc and the like need no display
   }
   const std::string_view display = Environment("DISPLAY");
   const std::string_view wayland = Environment("WAYLAND_DISPLAY");
   if (display.empty() && wayland.empty()) {
-    return "画面に接続できません。DISPLAY も WAYLAND_DISPLAY も設定されていません。";
+    problem_ = "画面に接続できません。DISPLAY も WAYLAND_DISPLAY も設定されていません。";
+    return;
   }
   // Without a platform named, Qt may pick Wayland when it is there; only when X is sure to
   // be used is its server asked.
   const bool usesX = xcb || (platform.empty() && wayland.empty());
-  if (usesX && !display.empty() && !XServerAnswers()) {
-    return "画面に接続できません。DISPLAY の X サーバー「" + Printable(display) +
-           "」との接続に失敗しました。";
+  if (!usesX || display.empty()) return;
+  connection_ = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(connection_) != 0) {
+    problem_ = "画面に接続できません。DISPLAY の X サーバー「" + Printable(display) +
+               "」との接続に失敗しました。";
   }
-  return std::string();
+}
+
+DisplayCheck::~DisplayCheck() {
+  if (connection_ != nullptr) xcb_disconnect(connection_);  // also frees one in error
 }

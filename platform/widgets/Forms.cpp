@@ -183,8 +183,9 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
   if (QApplication::instance() == nullptr) {
-    const std::string problem = DisplayProblem();
-    if (!problem.empty()) throw Exception(problem);
+    // Held until Qt has its own connection to the display.
+    const DisplayCheck display;
+    if (!display.Problem().empty()) throw Exception(display.Problem());
     // The program reads no command line: Qt gets the program's name only.
     static int argc = 1;
     static char* argv[] = {program_invocation_name, nullptr};
