@@ -146,8 +146,7 @@ TEST(LoadFault, onlyRegularFilesAreReadAndOthersAreRefusedWithoutWaiting) {
           const FileRun first = RunPath(state, photo.path());
           const auto loaded = state.LoadBuffer;
           const FileRun run = RunPath(state, dir + c.name, first.lines);
-          return run.outcome == c.outcome && run.lines == first.lines &&
-                 state.LoadBuffer == loaded;
+          return run.outcome == c.outcome && run.lines == first.lines && state.LoadBuffer == loaded;
         },
         c.name);
   }
