@@ -10,10 +10,11 @@
 namespace {
 
 // Reads the file's first kMaxLoadBytes bytes into a zeroed LoadBuffer, so that nothing of
-// an earlier file remains. False when the file cannot be opened or read; LoadBuffer is then
-// unchanged, or holds what a read that failed part-way delivered (nothing looks at it).
+// an earlier file remains. False when the file cannot be opened as a regular file or read;
+// LoadBuffer then keeps the earlier file's bytes, apart from any that a read failing
+// part-way delivered, and the file is refused before they are looked at.
 bool LoadFileStart(AnalysisState& State) {
-  // A failed read writes no byte; a successful one is followed by zeros to the end.
+  // A successful read is followed by zeros to the end.
   const int32_t read = ReadFileStart(State.SelectedFile, State.LoadBuffer.data(), kMaxLoadBytes);
   if (read < 0) return false;
   std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);

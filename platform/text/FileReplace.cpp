@@ -71,7 +71,8 @@ int CreateTemporary(const std::string& Folder, mode_t Mode, std::string* Name) {
 // file is then cut to the new length. Pipes and devices are opened without waiting for a
 // reader and then written as they are.
 bool WriteInPlace(const std::string& FileName, std::string_view Bytes, bool Reserve) {
-  const int handle = FileCalls.Open(FileName.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK, 0);
+  const int handle =
+      FileCalls.Open(FileName.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0);
   if (handle < 0) return false;
   bool done = ::fcntl(handle, F_SETFL, 0) == 0;
   if (done && Reserve && !Bytes.empty()) {
