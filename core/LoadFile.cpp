@@ -10,20 +10,22 @@
 namespace {
 
 // Reads the file's first kMaxLoadBytes bytes into a zeroed LoadBuffer, so that nothing of
-// an earlier file remains. False when the file cannot be opened or read; LoadBuffer is then
-// unchanged.
+// an earlier file remains. False when the file cannot be opened as a regular file or read;
+// LoadBuffer then keeps the earlier file's bytes, apart from any that a read failing
+// part-way delivered, and the file is refused before they are looked at.
 bool LoadFileStart(AnalysisState& State) {
-  const int handle = FileOpen(State.SelectedFile, fmOpenRead | fmShareExclusive);
-  if (handle < 0) return false;
-  // A failed read writes no byte; a successful one is followed by zeros to the end.
-  const int read = FileRead(handle, State.LoadBuffer.data(), kMaxLoadBytes);
-  FileClose(handle);
+  // A successful read is followed by zeros to the end.
+  const int32_t read = ReadFileStart(State.SelectedFile, State.LoadBuffer.data(), kMaxLoadBytes);
   if (read < 0) return false;
   std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);
   return true;
 }
 
 }  // namespace
+
+int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Count) {
+  return ReadRegularFile(FileName, Buffer, Count);
+}
 
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;

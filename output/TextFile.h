@@ -3,7 +3,7 @@
 
 #include <string>
 
-// Creates FileName (native path bytes), or empties an existing file, and writes exactly the
-// bytes of Text. True only when the file was created, every byte written and the file
-// closed; the file is closed in every case once it was created.
+// Writes exactly the bytes of Text as the whole content of FileName (native path bytes),
+// creating it or replacing what it held. True only when every byte was written and the file
+// closed; on false an existing file is exactly as it was and a new name left free.
 bool SaveTextFile(const std::string& FileName, const std::string& Text);

@@ -1,58 +1,51 @@
 #include "FileIO.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-int FileOpen(const std::string& FileName, int Mode) {
-  // Non-blocking, so that a named pipe or a terminal given a file's name neither waits for
-  // a writer when opened nor for data when read; regular files read as ever.
-  const int fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return -1;
-  // Locks are advisory here. A file that another program holds locked exclusively is
-  // refused; our own loads only share a lock, so two of them never refuse each other.
-  if ((Mode & fmShareExclusive) && ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
+namespace {
+
+int OpenFile(const char* Path, int Flags, mode_t Mode) {
+  return ::open(Path, Flags, Mode);
+}
+int AllocateSpace(int Handle, int Mode, off_t Offset, off_t Length) {
+  return ::fallocate(Handle, Mode, Offset, Length);
 }
 
-int FileRead(int Handle, void* Buffer, int Count) {
+}  // namespace
+
+SystemFileCalls FileCalls = {OpenFile, ::read, ::write, AllocateSpace};
+
+int ReadRegularFile(const std::string& FileName, void* Buffer, int Count) {
+  // Non-blocking, so that a pipe neither waits for a writer when opened nor for data when
+  // read, and without becoming our terminal when the name leads to one. What is not a
+  // regular file is then refused before a byte is read.
+  const int handle =
+      FileCalls.Open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0);
+  if (handle < 0) return -1;
+  struct stat status;
+  if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(handle);
+    return -1;
+  }
+  // A read may return less than asked at any point. The size at opening marks the end, so
+  // a file that fits is read with one call and no further one that only finds the end;
+  // files that claim no size (those of /proc) are read until a read returns nothing.
   char* out = static_cast<char*>(Buffer);
   int total = 0;
-  while (total < Count) {
-    const ssize_t got = ::read(Handle, out + total, static_cast<size_t>(Count - total));
+  while (total < Count && (status.st_size == 0 || total < status.st_size)) {
+    const ssize_t got = FileCalls.Read(handle, out + total, static_cast<size_t>(Count - total));
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return total > 0 ? total : -1;
+    if (got < 0) {
+      total = -1;
+      break;
+    }
     if (got == 0) break;
     total += static_cast<int>(got);
   }
+  ::close(handle);
   return total;
-}
-
-void FileClose(int Handle) {
-  if (Handle >= 0) ::close(Handle);
-}
-
-int _lcreat(const std::string& FileName, int /*Attribute*/) {
-  const int fd = ::open(FileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  return fd < 0 ? HFILE_ERROR : fd;
-}
-
-int _lwrite(int Handle, const char* Buffer, int Count) {
-  int total = 0;
-  while (total < Count) {
-    const ssize_t put = ::write(Handle, Buffer + total, static_cast<size_t>(Count - total));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return HFILE_ERROR;
-    total += static_cast<int>(put);
-  }
-  return total;
-}
-
-int _lclose(int Handle) {
-  return ::close(Handle) == 0 ? 0 : HFILE_ERROR;
 }

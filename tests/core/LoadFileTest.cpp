@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "AnalysisRun.h"
+#include "FileFaults.h"
 #include "LoadFile.h"
 
 namespace {
@@ -112,6 +115,53 @@ TEST(LoadAndAnalyze, loadsEveryFileIntoAFreshBuffer) {
     EXPECT_EQ(image.substr(0, 2 * size), size ? "FFD8FFE101" : "");
     EXPECT_EQ(image.find_first_not_of('0', 2 * size), std::string::npos);
   }
+}
+
+// A read may deliver only a few bytes, as over a network or a FUSE file system: the load
+// goes on until 10000 bytes or the file's end, and analyses exactly what one read would
+// have given. A file that fits is read with one call, none more to find its end.
+TEST(LoadAndAnalyze, readsTenThousandBytesOrToTheEndHoweverLittleEachReadDelivers) {
+  Bytes large = SampleJpeg();
+  large.resize(12000, 0x55);
+  const TempFile photo(large);
+  const TempFile small(SampleJpeg());
+  AnalysisState whole;
+  const Load expected = LoadPath(whole, photo.path());
+  ASSERT_EQ(expected.outcome, LoadOutcome::Analysed);
+
+  InjectedFaults faults;
+  FileCalls.Read = fault::ShortRead;
+  for (const size_t limit : {1, 7, 4096, 10000}) {
+    fault::ReadLimit = limit;
+    fault::ReadCalls = 0;
+    AnalysisState state;
+    EXPECT_EQ(LoadPath(state, photo.path()).report, expected.report) << limit;
+    EXPECT_EQ(state.LoadBuffer, whole.LoadBuffer) << limit;
+    EXPECT_EQ(fault::ReadCalls, static_cast<int>((10000 + limit - 1) / limit)) << limit;
+  }
+
+  fault::ReadLimit = 10000;
+  fault::ReadCalls = 0;
+  std::vector<uint8_t> buffer(10000);
+  EXPECT_EQ(ReadFileStart(small.path(), buffer.data(), 10000), SampleJpeg().size());
+  EXPECT_EQ(fault::ReadCalls, 1);
+}
+
+// A read that fails part-way refuses the file: what was read of it is not analysed.
+TEST(LoadAndAnalyze, refusesAFileWhoseReadFailsPartWay) {
+  const TempFile failing(SampleJpeg());
+  AnalysisState state;
+
+  InjectedFaults faults;
+  FileCalls.Read = [](int handle, void* buffer, size_t count) -> ssize_t {
+    if (fault::ReadCalls++ == 0) return ::read(handle, buffer, std::min<size_t>(count, 100));
+    errno = EIO;
+    return -1;
+  };
+  fault::ReadCalls = 0;
+  const Load load = LoadPath(state, failing.path());
+  EXPECT_EQ(load.outcome, LoadOutcome::CannotOpen);
+  EXPECT_EQ(load.report, kEarlierReport);
 }
 
 // Both signatures count only where they start on a whole byte.

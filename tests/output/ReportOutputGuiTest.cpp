@@ -22,6 +22,7 @@
 
 #include "Dialogs.h"
 #include "Exceptions.h"
+#include "FileFaults.h"
 #include "Forms.h"
 #include "LoadFile.h"
 #include "Printers.h"
@@ -169,6 +170,30 @@ TEST_F(ReportOutputTest, EveryFailureToSaveIsShownAndTheReportStaysAsItWas) {
     SaveReport(report, dialog);
     EXPECT_EQ(boxes_, std::vector<Box>{kNotSaved}) << place;
     EXPECT_EQ(report.Text(), std::string("\r\nABC\r\n")) << place;
+  }
+}
+
+// A disk that fills up during the write shows the same warning; the file saved before is
+// exactly as it was, a new name stays free, and no temporary file is left in the folder.
+TEST_F(ReportOutputTest, AFullDiskShowsTheWarningAndKeepsTheOldFile) {
+  const std::string old = (dir_ / "report.txt").string();
+  const std::string oldText(2739, 'o');
+  std::ofstream(old, std::ios::binary) << oldText;
+  std::vector<std::string> lines(3000, std::string(20, 'L'));
+  TStringList report = Report(lines);
+
+  InjectedFaults faults;
+  FileCalls.Write = fault::FillingWrite;
+  for (const fs::path& name : {dir_ / "report.txt", dir_ / "new.txt"}) {
+    boxes_.clear();
+    fault::WriteRoom = 4096;
+    AnswerSaveDialog({name.string()});
+    TSaveDialog dialog(nullptr);
+    SaveReport(report, dialog);
+    EXPECT_EQ(boxes_, std::vector<Box>{kNotSaved}) << name;
+    EXPECT_EQ(Contents(old), oldText) << name;
+    std::vector<fs::path> files{fs::directory_iterator(dir_), fs::directory_iterator()};
+    EXPECT_EQ(files, std::vector<fs::path>{old}) << name;
   }
 }
 
