@@ -245,17 +245,15 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
   return IDOK;
 }
 
-void TApplication::ShowException(const Exception& E) {
-  MessageBox(E.Message, Title, MB_ICONSTOP);
+void TApplication::ShowException(const std::exception& E) {
+  MessageBox(E.what(), Title, MB_ICONSTOP);
 }
 
 void TApplication::HandleException() {
   try {
     throw;
-  } catch (const Exception& E) {
-    ShowException(E);
   } catch (const std::exception& E) {
-    ShowException(Exception(E.what()));
+    ShowException(E);
   } catch (...) {
     ShowException(Exception(std::string()));
   }
