@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <exception>
 
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Fonts.h"
-#include "Memo.h"
 #include "ShiftJis.h"
 
 TApplication* Application = nullptr;
@@ -60,26 +60,6 @@ QMessageBox::Icon IconOf(int Flags) {
 }
 
 }  // namespace
-
-void DispatchAction(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (...) {
-    // What the command wrote so far stays and is shown behind the error box.
-    TMemoLines::UpdateAll();
-    try {
-      if (Application != nullptr) Application->HandleException();
-    } catch (...) {
-      // Nothing is left to show a failure of the display itself with.
-    }
-  }
-  TMemoLines::UpdateAll();
-}
-
-void DispatchEvent(const TNotifyEvent& Handler, TObject* Sender) {
-  if (!Handler) return;
-  DispatchAction([&] { Handler(Sender); });
-}
 
 TForm::TForm() : TWinControl(nullptr, new ContainerWidget(nullptr)) {
   auto* window = static_cast<ContainerWidget*>(Widget());
@@ -135,7 +115,7 @@ bool TForm::Visible() const {
 }
 
 int TForm::ShowModal() {
-  TMemoLines::UpdateAll();
+  RunAfterCommandHook();
   ModalResult = mrNone;
   QWidget* window = Widget();
   window->setWindowModality(Qt::ApplicationModal);
@@ -227,7 +207,7 @@ void TApplication::Terminate() {
 }
 
 int TApplication::MessageBox(const std::string& Text, const std::string& Caption, int Flags) {
-  TMemoLines::UpdateAll();
+  RunAfterCommandHook();
   if (MessageBoxHook) {
     MessageBoxHook(Text, Caption);
     return IDOK;
