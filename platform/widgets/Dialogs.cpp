@@ -1,10 +1,10 @@
 #include "Dialogs.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "DisplayText.h"
 #include "Printers.h"
 
 std::function<bool()> TPrintDialog::ExecuteHook;
@@ -31,8 +31,8 @@ bool TSaveDialog::Execute() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!FileName.empty()) dialog.selectFile(QFile::decodeName(FileName.c_str()));
+  if (!FileName.empty()) dialog.selectFile(FromNativePath(FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  FileName = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+  FileName = ToNativePath(dialog.selectedFiles().first());
   return true;
 }
