@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Exceptions.h"
+#include "PageOrder.h"
 #include "PrintLayout.h"
 
 namespace {
@@ -230,4 +231,52 @@ TEST(PrintLines, FailureToStartAbandonsNothing) {
   EXPECT_THROW(PrintLines(Report({"a"}), surface), Exception);
   const std::vector<std::string> expected = {"BeginDoc"};
   EXPECT_EQ(surface.log, expected);
+}
+
+TEST(PageSequence, repeatsAndOrdersThePages) {
+  struct Case {
+    const char* name;
+    int pages;
+    PageOrder order;
+    std::vector<int> expected;
+  } cases[] = {
+      {"one copy", 3, {1, true, false}, {0, 1, 2}},
+      {"last page first", 3, {1, true, true}, {2, 1, 0}},
+      {"collated copies", 2, {2, true, false}, {0, 1, 0, 1}},
+      {"uncollated copies", 2, {2, false, false}, {0, 0, 1, 1}},
+      {"uncollated, last page first", 2, {2, false, true}, {1, 1, 0, 0}},
+      {"collated, last page first", 2, {2, true, true}, {1, 0, 1, 0}},
+      {"no copies counts as one", 2, {0, true, false}, {0, 1}},
+      {"no pages", 0, {3, true, false}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PageSequence(c.pages, c.order), c.expected) << c.name;
+}
+
+TEST(PrintLinesInPageOrder, sendsEveryCopyOfEveryPageInOneDocument) {
+  RecordingSurface surface = SmallPage();
+  PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, true, true});
+  const std::vector<std::string> printed = {"100,0:c", "NewPage", "100,0:a", "100,100:b",
+                                            "NewPage", "100,0:c", "NewPage", "100,0:a",
+                                            "100,100:b"};
+  EXPECT_EQ(surface.Pages(), printed);
+  EXPECT_EQ(surface.log.front(), "BeginDoc");
+  EXPECT_EQ(surface.log.back(), "EndDoc");
+}
+
+TEST(PrintLinesInPageOrder, oneCopyFirstPageFirstPrintsAsWithoutOrder) {
+  RecordingSurface plain = SmallPage();
+  RecordingSurface ordered = SmallPage();
+  const std::vector<std::string> lines = {"a", "\tb", "0123456789", ""};
+  PrintLines(Report(lines), plain);
+  PrintLines(Report(lines), ordered, PageOrder());
+  EXPECT_EQ(ordered.log, plain.log);
+}
+
+TEST(PrintLinesInPageOrder, printerFailureAbandonsTheDocument) {
+  RecordingSurface surface = SmallPage();
+  surface.failOn = "100,0:a";
+  EXPECT_THROW(PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, false, false}),
+               Exception);
+  EXPECT_EQ(surface.log.back(), "AbortDoc");
+  for (const std::string& entry : surface.log) EXPECT_NE(entry, "EndDoc");
 }

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -221,18 +223,68 @@ TEST_F(ReportOutputTest, RealSaveDialogStartsWithTheNameChosenLastAndReplacesWit
   EXPECT_EQ(dialog.FileName, name);
 }
 
-TEST_F(ReportOutputTest, RealPrintDialogOffersNoPageRangeAndCancels) {
+// Shown in the dialog's options panel (which opens with its "Options" button).
+bool ShownInPanel(QWidget* widget, QWidget* panel) {
+  for (; widget != nullptr && widget != panel; widget = widget->parentWidget()) {
+    if (widget->isHidden()) return false;
+  }
+  return widget == panel;
+}
+
+TEST_F(ReportOutputTest, realPrintDialogOffersNoPageRangeAndCancels) {
   bool pageRange = true;
-  WhenShown<QPrintDialog>([&pageRange](QPrintDialog* shownDialog) {
+  std::vector<std::string> shownPageControls;
+  WhenShown<QPrintDialog>([&](QPrintDialog* shownDialog) {
     pageRange = shownDialog->testOption(QAbstractPrintDialog::PrintPageRange);
+    auto* panel = shownDialog->findChild<QWidget*>("QPrintSettingsOutput");
+    ASSERT_NE(panel, nullptr);
+    // Qt's names of its page controls: all pages, a range, from, to, a page list, odd/even.
+    for (const char* name : {"printAll", "printRange", "from", "to", "pagesLineEdit",
+                             "pageSetCombo"}) {
+      auto* control = shownDialog->findChild<QWidget*>(name);
+      if (control != nullptr && ShownInPanel(control, panel)) shownPageControls.push_back(name);
+    }
     shownDialog->reject();
   });
   TPrintDialog dialog(nullptr);
   EXPECT_FALSE(dialog.Execute());
   EXPECT_FALSE(pageRange);
+  EXPECT_EQ(shownPageControls, std::vector<std::string>{});
 }
 
-TEST_F(ReportOutputTest, PrinterMeasuresTheMinchoFontInDeviceUnits) {
+TEST_F(ReportOutputTest, realPrintDialogHandsOnCopiesAndOrderAndLeavesThePrinterAtOneCopy) {
+  QPrinter& device = Printer()->Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString((dir_ / "copies.pdf").string()));
+  WhenShown<QPrintDialog>([](QPrintDialog* shownDialog) {
+    auto* copies = shownDialog->findChild<QSpinBox*>("copies");
+    auto* collate = shownDialog->findChild<QCheckBox*>("collate");
+    auto* reverse = shownDialog->findChild<QCheckBox*>("reverse");
+    ASSERT_TRUE(copies != nullptr && collate != nullptr && reverse != nullptr);
+    copies->setValue(3);
+    collate->setChecked(false);
+    reverse->setChecked(true);
+    shownDialog->accept();
+  });
+  TPrintDialog dialog(nullptr);
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.Copies, 3);
+  EXPECT_FALSE(dialog.Collate);
+  EXPECT_TRUE(dialog.LastPageFirst);
+  EXPECT_EQ(device.copyCount(), 1) << "the printing system would multiply the copies again";
+
+  // The dialog starts with the choices made last.
+  int shownCopies = 0;
+  WhenShown<QPrintDialog>([&shownCopies](QPrintDialog* shownDialog) {
+    shownCopies = shownDialog->findChild<QSpinBox*>("copies")->value();
+    shownDialog->reject();
+  });
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(shownCopies, 3);
+  EXPECT_EQ(dialog.Copies, 3);
+}
+
+TEST_F(ReportOutputTest, printerMeasuresTheMinchoFontInDeviceUnits) {
   TFont* font = Printer()->Canvas()->Font();
   font->SetName("ＭＳ明朝");
   font->SetSize(12);
@@ -300,7 +352,39 @@ TEST_F(ReportOutputTest, PrintsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
   EXPECT_NE(text.find('\f'), std::string::npos) << "no page break";
 }
 
-TEST_F(ReportOutputTest, PrinterThatCannotStartRaisesExceptionAndIsLeftClosed) {
+TEST_F(ReportOutputTest, printsTheCopiesAndPageOrderChosenInTheDialog) {
+  const fs::path pdf = dir_ / "copies.pdf";
+  QPrinter& device = Printer()->Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString(pdf.string()));
+  device.setPageSize(QPageSize(QPageSize::A4));
+  // A report of two pages: "FIRST" on the first row of the first, "SECOND" on the second.
+  const int rowsPerPage = Printer()->PageHeight() / 100;
+  std::vector<std::string> lines(static_cast<size_t>(rowsPerPage) + 1, "-");
+  lines.front() = "FIRST";
+  lines.back() = "SECOND";
+  TStringList report = Report(lines);
+  // The user asks for two copies, not collated, last page first.
+  TPrintDialog::ExecuteHook = [&device] {
+    device.setCopyCount(2);
+    device.setCollateCopies(false);
+    device.setPageOrder(QPrinter::LastPageFirst);
+    return true;
+  };
+  TPrintDialog dialog(nullptr);
+  PrintReport(report, dialog);
+  ASSERT_TRUE(fs::exists(pdf));
+
+  std::vector<std::string> pages;
+  std::istringstream text(CommandOutput("pdftotext '" + pdf.string() + "' -"));
+  for (std::string page; std::getline(text, page, '\f');) {
+    if (page.find("FIRST") != std::string::npos) pages.push_back("FIRST");
+    if (page.find("SECOND") != std::string::npos) pages.push_back("SECOND");
+  }
+  EXPECT_EQ(pages, (std::vector<std::string>{"SECOND", "SECOND", "FIRST", "FIRST"}));
+}
+
+TEST_F(ReportOutputTest, printerThatCannotStartRaisesExceptionAndIsLeftClosed) {
   TPrintDialog::ExecuteHook = [this] {
     QPrinter& device = Printer()->Device();
     device.setOutputFormat(QPrinter::PdfFormat);
