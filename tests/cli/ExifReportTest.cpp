@@ -15,7 +15,7 @@ namespace {
 
 using fixture::Bytes;
 
-// The worked-example file with the TIFF header turned to Motorola byte order.
+// The sample photograph with the TIFF header turned to Motorola byte order.
 Bytes MotorolaJpeg() {
   Bytes bytes = fixture::SampleJpeg();
   // 12-15 TIFF header "II*\0" becomes "MM\0*"
@@ -26,7 +26,7 @@ Bytes MotorolaJpeg() {
   return bytes;
 }
 
-// The worked-example file whose APP1 identifier is not "Exif".
+// The sample photograph whose APP1 identifier is not "Exif".
 Bytes NotExifJpeg() {
   Bytes bytes = fixture::SampleJpeg();
   bytes[9] = 'x';  // 6-9 "Exif" becomes "Exix"
@@ -41,7 +41,7 @@ Bytes ConversionErrorJpeg() {
   return fixture::ExifJpeg(tiff);
 }
 
-// The worked-example file whose make ends in the first byte of a double-byte character.
+// The sample photograph whose make ends in the first byte of a double-byte character.
 Bytes HalfCharacterJpeg() {
   fixture::Tiff tiff = fixture::SampleTiff();
   tiff.PutText(0x80, "MAK\x81");

@@ -15,7 +15,7 @@
 #include <functional>
 #include <thread>
 
-#include "FileRun.h"
+#include "AnalysisRun.h"
 
 namespace {
 
@@ -23,11 +23,11 @@ using fixture::SampleJpeg;
 using fixture::TempFile;
 
 // Analyses the sample, lets Fault act on the chosen file, then loads it again.
-FileRun LoadAfterFault(const std::function<void(const std::string&)>& fault,
-                       std::vector<std::string>* earlier) {
+AnalysisRun LoadAfterFault(const std::function<void(const std::string&)>& fault,
+                           std::vector<std::string>* earlier) {
   const TempFile file(SampleJpeg());
   AnalysisState state;
-  const FileRun first = RunPath(state, file.path());
+  const AnalysisRun first = RunPath(state, file.path());
   EXPECT_EQ(first.outcome, LoadOutcome::Analysed);
   *earlier = first.lines;
   fault(file.path());
@@ -49,7 +49,7 @@ TEST(LoadFault, aFileThatCannotBeReadAnyMoreIsRefusedAndTheReportStays) {
   };
   for (const Case& c : cases) {
     std::vector<std::string> earlier;
-    const FileRun run = LoadAfterFault(c.fault, &earlier);
+    const AnalysisRun run = LoadAfterFault(c.fault, &earlier);
     EXPECT_EQ(run.outcome, LoadOutcome::CannotOpen) << c.what;
     EXPECT_EQ(run.lines, earlier) << c.what;
   }
@@ -59,7 +59,8 @@ TEST(LoadFault, aFileThatCannotBeReadAnyMoreIsRefusedAndTheReportStays) {
 TEST(LoadFault, aFileThatLostItsReadPermissionIsRefused) {
   if (geteuid() == 0) GTEST_SKIP() << "read permission does not stop root";
   std::vector<std::string> earlier;
-  const FileRun run = LoadAfterFault([](const std::string& p) { ::chmod(p.c_str(), 0); }, &earlier);
+  const AnalysisRun run =
+      LoadAfterFault([](const std::string& p) { ::chmod(p.c_str(), 0); }, &earlier);
   EXPECT_EQ(run.outcome, LoadOutcome::CannotOpen);
   EXPECT_EQ(run.lines, earlier);
 }
@@ -68,7 +69,7 @@ TEST(LoadFault, aFileThatLostItsReadPermissionIsRefused) {
 TEST(LoadFault, aFileHeldExclusivelyByAnotherOpenerIsRefused) {
   int holder = -1;
   std::vector<std::string> earlier;
-  const FileRun run = LoadAfterFault(
+  const AnalysisRun run = LoadAfterFault(
       [&holder](const std::string& p) {
         holder = ::open(p.c_str(), O_RDONLY);
         ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
@@ -91,7 +92,7 @@ TEST(LoadFault, aNamedPipeIsRefusedWithoutWaitingForAWriter) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     AnalysisState state;
-    const FileRun run = RunPath(state, pipe, {"an earlier report"});
+    const AnalysisRun run = RunPath(state, pipe, {"an earlier report"});
     const bool kept = run.lines == std::vector<std::string>{"an earlier report"};
     ::_exit(run.outcome == LoadOutcome::NotExif && kept ? 0 : 1);
   }
