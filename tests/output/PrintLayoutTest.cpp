@@ -74,7 +74,7 @@ RecordingSurface SmallPage() {
 
 }  // namespace
 
-TEST(CharsPerLine, IsTheEvenCountOfCharactersLeftAfterTheAllowance) {
+TEST(CharsPerLine, isTheEvenCountOfCharactersLeftAfterTheAllowance) {
   struct Case {
     int pageWidth, charWidth, expected;
   } cases[] = {
@@ -94,7 +94,7 @@ TEST(CharsPerLine, IsTheEvenCountOfCharactersLeftAfterTheAllowance) {
   }
 }
 
-TEST(ExpandTabs, ReplacesEveryTabWithEightSpacesWherever) {
+TEST(ExpandTabs, replacesEveryTabWithEightSpacesWherever) {
   const std::string eight(8, ' ');
   struct Case {
     std::string line, expected;
@@ -109,7 +109,7 @@ TEST(ExpandTabs, ReplacesEveryTabWithEightSpacesWherever) {
   for (const Case& c : cases) EXPECT_EQ(ExpandTabs(c.line), c.expected) << c.line;
 }
 
-TEST(CutLine, CutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
+TEST(CutLine, cutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
   const std::string hiragana = "\x82\xA0";  // one double-byte character
   struct Case {
     const char* claim;
@@ -143,7 +143,7 @@ TEST(CutLine, CutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
   for (const Case& c : cases) EXPECT_EQ(CutLine(c.text, c.chars), c.rows) << c.claim;
 }
 
-TEST(PrintLines, EmptyReportStartsAndEndsADocumentWithNoText) {
+TEST(PrintLines, emptyReportStartsAndEndsADocumentWithNoText) {
   RecordingSurface surface = SmallPage();
   PrintLines(Report({}), surface);
   const std::vector<std::string> expected = {"BeginDoc", "Name " + PrintFontName(), "Size 12",
@@ -151,7 +151,7 @@ TEST(PrintLines, EmptyReportStartsAndEndsADocumentWithNoText) {
   EXPECT_EQ(surface.log, expected);
 }
 
-TEST(PrintLines, SetsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
+TEST(PrintLines, setsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
   RecordingSurface surface = SmallPage();
   PrintLines(Report({"ab", "", "cd"}), surface);
   const std::vector<std::string> expected = {"BeginDoc", "Name " + PrintFontName(),
@@ -161,7 +161,7 @@ TEST(PrintLines, SetsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
   EXPECT_EQ(surface.log, expected);
 }
 
-TEST(PrintLines, PagesAndCutsAsTheRowsRunOut) {
+TEST(PrintLines, pagesAndCutsAsTheRowsRunOut) {
   struct Case {
     const char* claim;
     std::vector<std::string> lines;
@@ -194,7 +194,7 @@ TEST(PrintLines, PagesAndCutsAsTheRowsRunOut) {
   }
 }
 
-TEST(PrintLines, MeasuresCharsPerLineFromTheWidthOfA) {
+TEST(PrintLines, measuresCharsPerLineFromTheWidthOfA) {
   // A4 at 600 dpi with the 12-point font: 92 bytes per row, 6 of 100 rows on the page.
   RecordingSurface surface(4760, 6800, 50, -100);
   PrintLines(Report({std::string(93, 'x')}), surface);
@@ -202,7 +202,7 @@ TEST(PrintLines, MeasuresCharsPerLineFromTheWidthOfA) {
   EXPECT_EQ(surface.Pages(), printed);
 }
 
-TEST(PrintLines, PageShorterThanALineStillPrintsEveryRowOnePerPage) {
+TEST(PrintLines, pageShorterThanALineStillPrintsEveryRowOnePerPage) {
   RecordingSurface surface(230, 50, 10, -100);
   PrintLines(Report({"a", "b"}), surface);
   const std::vector<std::string> printed = {"100,0:a", "NewPage", "100,0:b"};
@@ -225,7 +225,7 @@ TEST(PrintLines, printerFailureAbandonsTheDocumentAndPassesOn) {
   }
 }
 
-TEST(PrintLines, FailureToStartAbandonsNothing) {
+TEST(PrintLines, failureToStartAbandonsNothing) {
   RecordingSurface surface = SmallPage();
   surface.failOn = "BeginDoc";
   EXPECT_THROW(PrintLines(Report({"a"}), surface), Exception);

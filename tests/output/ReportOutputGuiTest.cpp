@@ -114,7 +114,7 @@ const Box kNotSaved{"ファイルに保存できませんでした", "警告"};
 
 }  // namespace
 
-TEST_F(ReportOutputTest, EmptyReportWarnsAndShowsNoDialog) {
+TEST_F(ReportOutputTest, emptyReportWarnsAndShowsNoDialog) {
   AnswerSaveDialog({(dir_ / "out.txt").string()});
   TSaveDialog dialog(nullptr);
   TStringList empty;
@@ -124,7 +124,7 @@ TEST_F(ReportOutputTest, EmptyReportWarnsAndShowsNoDialog) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, SavesTheSevenByteExampleUnderANameWithoutExtension) {
+TEST_F(ReportOutputTest, savesTheSevenByteExampleUnderANameWithoutExtension) {
   const std::string name = (dir_ / "report").string();
   AnswerSaveDialog({name});
   TSaveDialog dialog(nullptr);
@@ -137,7 +137,7 @@ TEST_F(ReportOutputTest, SavesTheSevenByteExampleUnderANameWithoutExtension) {
   EXPECT_EQ(files, std::vector<fs::path>{name});
 }
 
-TEST_F(ReportOutputTest, SecondSaveStartsWithTheFirstNameAndReplacesTheFile) {
+TEST_F(ReportOutputTest, secondSaveStartsWithTheFirstNameAndReplacesTheFile) {
   const std::string name = (dir_ / "same.txt").string();
   AnswerSaveDialog({name, name});
   TSaveDialog dialog(nullptr);
@@ -150,7 +150,7 @@ TEST_F(ReportOutputTest, SecondSaveStartsWithTheFirstNameAndReplacesTheFile) {
   EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(ReportOutputTest, CancelWritesNothingAndSaysNothing) {
+TEST_F(ReportOutputTest, cancelWritesNothingAndSaysNothing) {
   AnswerSaveDialog({});
   TSaveDialog dialog(nullptr);
   TStringList report = Report({"ABC"});
@@ -160,7 +160,7 @@ TEST_F(ReportOutputTest, CancelWritesNothingAndSaysNothing) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, EveryFailureToSaveIsShownAndTheReportStaysAsItWas) {
+TEST_F(ReportOutputTest, everyFailureToSaveIsShownAndTheReportStaysAsItWas) {
   const std::vector<std::string> places = {"/dev/full", (dir_ / "missing" / "out.txt").string(),
                                            "/proc/version", dir_.string()};
   for (const std::string& place : places) {
@@ -174,7 +174,7 @@ TEST_F(ReportOutputTest, EveryFailureToSaveIsShownAndTheReportStaysAsItWas) {
   }
 }
 
-TEST_F(ReportOutputTest, SavesWhatTheReportHoldsAfterAConversionErrorOrARefusal) {
+TEST_F(ReportOutputTest, savesWhatTheReportHoldsAfterAConversionErrorOrARefusal) {
   // Exif APP1, Intel TIFF header, IFD0 with no entries whose link "00FF0000" is no decimal
   // number: the analysis stops with a conversion error after the IFD0 lines.
   const std::string jpeg(
@@ -203,7 +203,7 @@ TEST_F(ReportOutputTest, SavesWhatTheReportHoldsAfterAConversionErrorOrARefusal)
   EXPECT_EQ(Contents(name), afterError);
 }
 
-TEST_F(ReportOutputTest, RealSaveDialogStartsWithTheNameChosenLastAndReplacesWithoutAsking) {
+TEST_F(ReportOutputTest, realSaveDialogStartsWithTheNameChosenLastAndReplacesWithoutAsking) {
   const std::string name = (dir_ / "report").string();
   std::ofstream(name) << "old";
   TSaveDialog dialog(nullptr);
@@ -295,7 +295,7 @@ TEST_F(ReportOutputTest, printerMeasuresTheMinchoFontInDeviceUnits) {
   EXPECT_EQ(Printer()->Canvas()->TextWidth("あ"), 100);
 }
 
-TEST_F(ReportOutputTest, CancelledPrintDialogPrintsNothing) {
+TEST_F(ReportOutputTest, cancelledPrintDialogPrintsNothing) {
   TPrintDialog::ExecuteHook = [] { return false; };
   QPrinter& device = Printer()->Device();
   device.setOutputFormat(QPrinter::PdfFormat);
@@ -307,7 +307,7 @@ TEST_F(ReportOutputTest, CancelledPrintDialogPrintsNothing) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, PrintsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
+TEST_F(ReportOutputTest, printsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
   const fs::path pdf = dir_ / "report.pdf";
   // The dialog's user picks printing to a file on A4 paper.
   TPrintDialog::ExecuteHook = [&pdf] {

@@ -38,7 +38,7 @@ class TextFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TextFileTest, WritesExactlyTheReportTextInShiftJisWithCrLf) {
+TEST_F(TextFileTest, writesExactlyTheReportTextInShiftJisWithCrLf) {
   TStringList report;
   report.Add("");
   report.Add("ABC");
@@ -52,13 +52,13 @@ TEST_F(TextFileTest, WritesExactlyTheReportTextInShiftJisWithCrLf) {
   EXPECT_EQ(Contents(Path("jp.txt")), japanese.Text());
 }
 
-TEST_F(TextFileTest, ReplacesALongerFileLeavingNothingOfIt) {
+TEST_F(TextFileTest, replacesALongerFileLeavingNothingOfIt) {
   { std::ofstream(Path("old.txt")) << std::string(5000, 'o'); }
   ASSERT_TRUE(SaveTextFile(Path("old.txt"), "new\r\n"));
   EXPECT_EQ(Contents(Path("old.txt")), "new\r\n");
 }
 
-TEST_F(TextFileTest, ReportsEveryFailure) {
+TEST_F(TextFileTest, reportsEveryFailure) {
   EXPECT_FALSE(SaveTextFile("/dev/full", "ABC\r\n")) << "short write";
   EXPECT_FALSE(SaveTextFile(Path("missing/out.txt"), "ABC\r\n")) << "no such directory";
   EXPECT_FALSE(SaveTextFile("/proc/version", "ABC\r\n")) << "read-only place";
@@ -66,7 +66,7 @@ TEST_F(TextFileTest, ReportsEveryFailure) {
   EXPECT_FALSE(SaveTextFile("", "ABC\r\n")) << "empty name";
 }
 
-TEST_F(TextFileTest, ReportsADirectoryWithoutWritePermission) {
+TEST_F(TextFileTest, reportsADirectoryWithoutWritePermission) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
   ASSERT_EQ(mkdir(Path("locked").c_str(), 0555), 0);
   EXPECT_FALSE(SaveTextFile(Path("locked/out.txt"), "ABC\r\n"));
