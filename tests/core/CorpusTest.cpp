@@ -9,16 +9,17 @@
 #include <optional>
 
 #include "AnalysisRun.h"
+#include "SampleReport.h"
 
 namespace {
 
 const std::string kCorpus = EXIF_CORPUS_DIR;
 
-const char kExposureLabel[] = "   シャタ－　";
-const char kFNumberLabel[] = "   絞り　　　";
-const char kIsoLabel[] = "　　　　　　               ISO ";
-const char kDateLabel[] = "　　　　   　　　　　　　　撮影日　";
-const char kMeteringLabel[] = "　　　　   　　　　　　　　測光モ－ド　";
+using fixture::kDateLabel;
+using fixture::kExposureLabel;
+using fixture::kFNumberLabel;
+using fixture::kIsoLabel;
+using fixture::kMeteringLabel;
 
 struct Photo {
   const char* file;

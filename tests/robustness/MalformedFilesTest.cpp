@@ -42,8 +42,8 @@ constexpr size_t kMakeLine = 31;
 constexpr size_t kExposureLine = 37;
 constexpr size_t kDateLine = 40;
 
-const char kExposureLabel[] = "   シャタ－　";
-const char kDateLabel[] = "　　　　   　　　　　　　　撮影日　";
+using fixture::kDateLabel;
+using fixture::kExposureLabel;
 
 // The message of the conversion error for Text.
 std::string NotAnInteger(const std::string& text) {
