@@ -50,7 +50,8 @@ std::vector<int> PageSequence(int PageCount, const PageOrder& Order) {
   std::vector<int> sequence;
   sequence.reserve(pages.size() * static_cast<size_t>(copies));
   if (Order.Collate) {
-    for (int copy = 0; copy < copies; ++copy) sequence.insert(sequence.end(), pages.begin(), pages.end());
+    for (int copy = 0; copy < copies; ++copy)
+      sequence.insert(sequence.end(), pages.begin(), pages.end());
   } else {
     for (int page : pages) sequence.insert(sequence.end(), static_cast<size_t>(copies), page);
   }

@@ -255,9 +255,8 @@ TEST(PageSequence, repeatsAndOrdersThePages) {
 TEST(PrintLinesInPageOrder, sendsEveryCopyOfEveryPageInOneDocument) {
   RecordingSurface surface = SmallPage();
   PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, true, true});
-  const std::vector<std::string> printed = {"100,0:c", "NewPage", "100,0:a", "100,100:b",
-                                            "NewPage", "100,0:c", "NewPage", "100,0:a",
-                                            "100,100:b"};
+  const std::vector<std::string> printed = {"100,0:c", "NewPage", "100,0:a", "100,100:b", "NewPage",
+                                            "100,0:c", "NewPage", "100,0:a", "100,100:b"};
   EXPECT_EQ(surface.Pages(), printed);
   EXPECT_EQ(surface.log.front(), "BeginDoc");
   EXPECT_EQ(surface.log.back(), "EndDoc");
@@ -275,8 +274,7 @@ TEST(PrintLinesInPageOrder, oneCopyFirstPageFirstPrintsAsWithoutOrder) {
 TEST(PrintLinesInPageOrder, printerFailureAbandonsTheDocument) {
   RecordingSurface surface = SmallPage();
   surface.failOn = "100,0:a";
-  EXPECT_THROW(PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, false, false}),
-               Exception);
+  EXPECT_THROW(PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, false, false}), Exception);
   EXPECT_EQ(surface.log.back(), "AbortDoc");
   for (const std::string& entry : surface.log) EXPECT_NE(entry, "EndDoc");
 }

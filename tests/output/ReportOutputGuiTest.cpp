@@ -239,8 +239,8 @@ TEST_F(ReportOutputTest, realPrintDialogOffersNoPageRangeAndCancels) {
     auto* panel = shownDialog->findChild<QWidget*>("QPrintSettingsOutput");
     ASSERT_NE(panel, nullptr);
     // Qt's names of its page controls: all pages, a range, from, to, a page list, odd/even.
-    for (const char* name : {"printAll", "printRange", "from", "to", "pagesLineEdit",
-                             "pageSetCombo"}) {
+    for (const char* name :
+         {"printAll", "printRange", "from", "to", "pagesLineEdit", "pageSetCombo"}) {
       auto* control = shownDialog->findChild<QWidget*>(name);
       if (control != nullptr && ShownInPanel(control, panel)) shownPageControls.push_back(name);
     }
