@@ -14,18 +14,23 @@ class TForm1 : public TForm {
  public:
   TForm1();
 
-  TPanel* Panel1;
-  TButton* Button1;
-  TButton* Button2;
-  TMemo* Memo1;
-  TButton* Button3;
-  TPrintDialog* PrintDialog1;
-  TButton* Button4;
-  TSaveDialog* SaveDialog1;
+  TPanel* Panel1;              // the button bar along the top
+  TButton* Button1;            // "ファイル選択": choose a photograph and analyse it
+  TButton* Button2;            // "終了": close the window and end the program
+  TMemo* Memo1;                // the report, read-only, filling the rest of the window
+  TButton* Button3;            // "印刷": print the report
+  TPrintDialog* PrintDialog1;  // the printer and copies for "印刷"
+  TButton* Button4;            // "フアイルに保存": save the report as a Shift-JIS text file
+  TSaveDialog* SaveDialog1;    // the file name for "フアイルに保存"
 
+  // Closes the window, which ends the program.
   void Button2Click(TObject* Sender);
+  // Shows the chooser, then loads, checks and analyses the chosen file into Memo1
+  // (LoadAndAnalyze); a refused file is named in a warning box.
   void Button1Click(TObject* Sender);
+  // Prints Memo1's rows (PrintReport).
   void Button3Click(TObject* Sender);
+  // Saves Memo1's lines (SaveReport).
   void Button4Click(TObject* Sender);
 
  private:

@@ -33,10 +33,10 @@ class PrinterSurface : public PrintSurface {
 
 void PrintReport(TStrings& Report, TPrintDialog& Dialog) {
   if (!Dialog.Execute()) return;
-  PrintReportOn(Report, *Printer());
+  PrintReportOn(Report, *Printer(), PageOrder{Dialog.Copies, Dialog.Collate, Dialog.LastPageFirst});
 }
 
-void PrintReportOn(TStrings& Report, TPrinter& Printer) {
+void PrintReportOn(TStrings& Report, TPrinter& Printer, const PageOrder& Order) {
   PrinterSurface surface(Printer);
-  PrintLines(Report, surface);
+  PrintLines(Report, surface, Order);
 }

@@ -2,13 +2,15 @@
 // "印刷": prints the report's rows on the printer chosen in the print dialog.
 
 #include "Dialogs.h"
+#include "PageOrder.h"
 #include "Strings.h"
 
 class TPrinter;
 
 // Shows Dialog; when confirmed, prints every row of Report (as Count/Strings deliver them)
-// on Printer(). A printer error abandons the document and passes on as an Exception.
+// on Printer(), in the copies and page order chosen there. A printer error abandons the
+// document and passes on as an Exception.
 void PrintReport(TStrings& Report, TPrintDialog& Dialog);
 
-// The same printing on a given printer, without a dialog.
-void PrintReportOn(TStrings& Report, TPrinter& Printer);
+// The same printing on a given printer, without a dialog: one copy, first page first.
+void PrintReportOn(TStrings& Report, TPrinter& Printer, const PageOrder& Order = PageOrder());

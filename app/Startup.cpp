@@ -7,16 +7,11 @@
 int RunGuarded(const std::function<void()>& Steps) {
   try {
     Steps();
+    return 0;
   } catch (const Exception& E) {
     Application->ShowException(E);
-    return 1;
   } catch (...) {
-    try {
-      throw Exception(std::string());
-    } catch (const Exception& E) {
-      Application->ShowException(E);
-    }
-    return 1;
+    Application->ShowException(Exception(std::string()));
   }
-  return 0;
+  return 1;
 }

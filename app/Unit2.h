@@ -9,16 +9,20 @@ class TForm2 : public TForm {
  public:
   TForm2();
 
-  TFileListBox* FileListBox1;
-  TDirectoryListBox* DirectoryListBox1;
-  TDriveComboBox* DriveComboBox1;
-  TLabel* Label1;
-  TButton* Button1;
-  TButton* Button2;
+  TFileListBox* FileListBox1;            // the files of the directory shown on the left
+  TDirectoryListBox* DirectoryListBox1;  // the directories from the root down; fills the file list
+  TDriveComboBox* DriveComboBox1;        // the roots to start from; sets the directory list
+  TLabel* Label1;                        // the path of the file clicked last
+  TButton* Button1;                      // "選択": keep the file clicked last and close
+  TButton* Button2;                      // "中止": choose nothing and close
 
+  // Empties SelectedFile and closes the window.
   void Button2Click(TObject* Sender);
+  // Stores the clicked file's path in SelectedFile and shows it in Label1.
   void FileListBox1Click(TObject* Sender);
+  // Closes the window; SelectedFile holds the file clicked last.
   void Button1Click(TObject* Sender);
+  // Closes the window, as "選択" does (the click before stored the file).
   void FileListBox1DblClick(TObject* Sender);
 };
 

@@ -12,6 +12,7 @@
 #include "AnalysisState.h"
 #include "AnalyzeExif.h"
 #include "Camera1.h"
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Forms.h"
 

@@ -33,7 +33,7 @@ class Listing {
 
   // The line of the 24-character entry at Q: its offset, then its split fields, built in
   // one reused string.
-  void AddEntry(int32_t q, int kind, int32_t position) {
+  void AddEntry(int32_t q, TableKind kind, int32_t position) {
     line_.clear();
     AppendOffsetPrefix(q, line_);
     AppendSplitEntry(state_, CopyView(image_, q, 24), kind, position, line_);
@@ -79,7 +79,7 @@ class Listing {
     state_.RowCounter = 0;
     for (int32_t k = 0; k < n; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      AddEntry(q, kIfd0Kind, q);
+      AddEntry(q, TableKind::Ifd0, q);
     }
 
     p = Add32(p, Mul32(24, n));
@@ -101,7 +101,7 @@ class Listing {
     state_.RowCounter = 0;
     for (int32_t k = 0; k < n; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      AddEntry(q, kIfd1Kind, 0);
+      AddEntry(q, TableKind::Ifd1, 0);
     }
     const int32_t q = Add32(p, Mul32(24, n));
     Add(OffsetPrefixed(q, ReverseByteOrder(At(q, 8))));
@@ -124,7 +124,7 @@ class Listing {
     p = Add32(p, 4);
     for (int32_t k = 0; k < state_.SubIfdCount; ++k) {
       const int32_t q = Add32(p, Mul32(24, k));
-      AddEntry(q, kSubIfdKind, 0);
+      AddEntry(q, TableKind::SubIfd, 0);
     }
   }
 

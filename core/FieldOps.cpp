@@ -40,21 +40,21 @@ void AppendOffsetPrefix(int32_t Position, std::string& Out) {
   Out += "H  : ";
 }
 
-std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
+std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, TableKind Kind,
                                 int32_t Position) {
   std::string line;
   AppendSplitEntry(State, Entry, Kind, Position, line);
   return line;
 }
 
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
-                      std::string& Out) {
-  EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
-                      : Kind == kIfd1Kind ? State.Ifd1Table
-                                          : State.SubIfdTable;
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+                      int32_t Position, std::string& Out) {
+  EntryTable& table = Kind == TableKind::Ifd0   ? State.Ifd0Table
+                      : Kind == TableKind::Ifd1 ? State.Ifd1Table
+                                                : State.SubIfdTable;
   EntryRow row;
   AppendReversedBytes(CopyView(Entry, 1, 4), row.Tag);
-  if (Kind == kIfd0Kind && row.Tag == "0x8769") State.ExifPointerPos = Position;
+  if (Kind == TableKind::Ifd0 && row.Tag == "0x8769") State.ExifPointerPos = Position;
   AppendReversedBytes(CopyView(Entry, 5, 4), row.Type);
   AppendReversedBytes(CopyView(Entry, 9, 8), row.Count);
   AppendReversedBytes(CopyView(Entry, 17, 8), row.Value);

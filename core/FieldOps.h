@@ -15,15 +15,13 @@ std::string ReverseByteOrder(const std::string& Text);
 // The file offset Position / 2 as at least five uppercase hex digits, "H  : ", then Text.
 std::string OffsetPrefixed(int32_t Position, const std::string& Text);
 
-// Table kinds of SplitDirectoryEntry.
-constexpr int kIfd0Kind = 0;
-constexpr int kIfd1Kind = 1;
-constexpr int kSubIfdKind = 2;
+// The entry table that SplitDirectoryEntry fills: that of IFD0, of IFD1 or of the SubIFD.
+enum class TableKind { Ifd0, Ifd1, SubIfd };
 
 // Splits a 24-character directory entry into row RowCounter of the table of Kind, moves
 // RowCounter on, records Position in ExifPointerPos for an IFD0 entry tagged 0x8769, and
 // returns "Tag Type Count Value " (one space after each field). Raises nothing.
-std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
+std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, TableKind Kind,
                                 int32_t Position);
 
 // The ASCII value of Row: at most Count bytes (0 to 256) from LoadBuffer at file offset
@@ -40,5 +38,5 @@ std::string ReadAsciiValue(AnalysisState& State, const std::string& HexImage, in
 // piece without copies of the entry.
 void AppendReversedBytes(std::string_view Text, std::string& Out);
 void AppendOffsetPrefix(int32_t Position, std::string& Out);
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
-                      std::string& Out);
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+                      int32_t Position, std::string& Out);

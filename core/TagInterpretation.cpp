@@ -6,13 +6,13 @@
 
 namespace {
 
-constexpr int32_t kMake = 271;
-constexpr int32_t kModel = 272;
-constexpr int32_t kExposureTime = 33434;
-constexpr int32_t kFNumber = 33437;
-constexpr int32_t kIsoSpeedRatings = 34855;
-constexpr int32_t kDateTimeOriginal = 36867;
-constexpr int32_t kMeteringMode = 37383;
+constexpr int32_t kMake = 0x010F;
+constexpr int32_t kModel = 0x0110;
+constexpr int32_t kExposureTime = 0x829A;
+constexpr int32_t kFNumber = 0x829D;
+constexpr int32_t kIsoSpeedRatings = 0x8827;
+constexpr int32_t kDateTimeOriginal = 0x9003;
+constexpr int32_t kMeteringMode = 0x9207;
 
 const char kIfd0Heading[] = "IFD0の一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
 const char kSubIfdHeading[] = "SubIFDの一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";

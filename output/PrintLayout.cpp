@@ -1,8 +1,5 @@
 #include "PrintLayout.h"
 
-#include <exception>
-
-#include "Exceptions.h"
 #include "ShiftJis.h"
 
 namespace {
@@ -103,12 +100,6 @@ void PrintLines(const TStrings& Report, PrintSurface& Surface) {
   try {
     PrintRows(Report, Surface);
     Surface.EndDoc();
-  } catch (const Exception&) {
-    Surface.AbortDoc();
-    throw;
-  } catch (const std::exception& error) {
-    Surface.AbortDoc();
-    throw Exception(error.what());
   } catch (...) {
     Surface.AbortDoc();
     throw;

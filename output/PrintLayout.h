@@ -47,6 +47,5 @@ std::vector<std::string> CutLine(const std::string& Expanded, int CharsPerLine);
 int CharsPerLine(int PageWidth, int CharWidth);
 
 // Prints every row of Report (Count/Strings) on Surface as one document: BeginDoc, the rows,
-// EndDoc. When an operation fails, the document is abandoned and the failure passes on as
-// an Exception.
+// EndDoc. When an operation fails, the document is abandoned and the failure passes on.
 void PrintLines(const TStrings& Report, PrintSurface& Surface);

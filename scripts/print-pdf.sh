@@ -10,5 +10,5 @@ out=$(realpath -m "$2")
 dir=${3:-build}
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target print-report-pdf >/dev/null
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$dir/output/print-report-pdf" "$photo" "$out"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$dir/tools/print-report-pdf" "$photo" "$out"
 echo "$out: $(pdfinfo "$out" | awk '/^Pages:/ {print $2}') page(s)"

@@ -1,12 +1,16 @@
 #pragma once
 // Exceptions of the platform layer. Messages are Shift-JIS byte strings.
 
+#include <stdexcept>
 #include <string>
 
-class Exception {
+// A standard exception, so that one catch of std::exception takes every failure; what()
+// gives Message.
+class Exception : public std::runtime_error {
  public:
-  explicit Exception(std::string message) : Message(std::move(message)) {}
-  virtual ~Exception() = default;
+  explicit Exception(std::string message)
+      : std::runtime_error(message), Message(std::move(message)) {}
+  const char* what() const noexcept override { return Message.c_str(); }
   std::string Message;
 };
 

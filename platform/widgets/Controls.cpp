@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Fonts.h"
 

@@ -10,12 +10,20 @@ class QWidget;
 class TPrintDialog {
  public:
   explicit TPrintDialog(QWidget* Owner);
-  // Shows the print dialog for Printer(); the printer and settings chosen there are the
-  // ones that the following printing uses. True when the user confirms.
+  // Shows the print dialog for Printer(), without a page range: the whole report is
+  // printed. The printer and settings chosen there are the ones that the following
+  // printing uses; copies and page order come out in the fields below, which the printing
+  // applies itself (the printer is left at one copy, so that none multiplies them again).
+  // True when the user confirms.
   bool Execute();
 
+  // The choices of the dialog's copies panel; the dialog starts with them.
+  int Copies = 1;
+  bool Collate = true;
+  bool LastPageFirst = false;
+
   // When set, Execute returns its answer instead of showing the dialog. A hook may set up
-  // Printer() as a user would (for example: print to a PDF file).
+  // Printer() as a user would (for example: print to a PDF file, or two copies).
   static std::function<bool()> ExecuteHook;
 
  private:

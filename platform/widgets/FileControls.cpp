@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Exceptions.h"
 #include "FileSystemLists.h"

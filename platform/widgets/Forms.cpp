@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <exception>
 
+#include "Dispatch.h"
 #include "DisplayCheck.h"
 #include "DisplayText.h"
 #include "Fonts.h"
-#include "Memo.h"
 #include "ShiftJis.h"
 
 TApplication* Application = nullptr;
@@ -53,26 +53,6 @@ QMessageBox::Icon IconOf(int Flags) {
 }
 
 }  // namespace
-
-void DispatchAction(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (...) {
-    // What the command wrote so far stays and is shown behind the error box.
-    TMemoLines::UpdateAll();
-    try {
-      if (Application != nullptr) Application->HandleException();
-    } catch (...) {
-      // Nothing is left to show a failure of the display itself with.
-    }
-  }
-  TMemoLines::UpdateAll();
-}
-
-void DispatchEvent(const TNotifyEvent& Handler, TObject* Sender) {
-  if (!Handler) return;
-  DispatchAction([&] { Handler(Sender); });
-}
 
 TForm::TForm() : TWinControl(nullptr, new ContainerWidget(nullptr)) {
   auto* window = static_cast<ContainerWidget*>(Widget());
@@ -133,7 +113,7 @@ bool TForm::Visible() const {
 }
 
 int TForm::ShowModal() {
-  TMemoLines::UpdateAll();
+  RunAfterCommandHook();
   ModalResult = mrNone;
   QWidget* window = Widget();
   window->setWindowModality(Qt::ApplicationModal);
@@ -225,7 +205,7 @@ void TApplication::Terminate() {
 }
 
 int TApplication::MessageBox(const std::string& Text, const std::string& Caption, int Flags) {
-  TMemoLines::UpdateAll();
+  RunAfterCommandHook();
   if (MessageBoxHook) {
     MessageBoxHook(Text, Caption);
     return IDOK;
@@ -243,17 +223,15 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
   return IDOK;
 }
 
-void TApplication::ShowException(const Exception& E) {
-  MessageBox(E.Message, Title, MB_ICONSTOP);
+void TApplication::ShowException(const std::exception& E) {
+  MessageBox(E.what(), Title, MB_ICONSTOP);
 }
 
 void TApplication::HandleException() {
   try {
     throw;
-  } catch (const Exception& E) {
-    ShowException(E);
   } catch (const std::exception& E) {
-    ShowException(Exception(E.what()));
+    ShowException(E);
   } catch (...) {
     ShowException(Exception(std::string()));
   }

@@ -88,8 +88,8 @@ class TApplication {
 
   // Modal box, OK button; Flags 0 = no icon. Text and Caption are Shift-JIS.
   int MessageBox(const std::string& Text, const std::string& Caption, int Flags = 0);
-  // Message, caption = Title, OK, stop icon.
-  void ShowException(const Exception& E);
+  // E.what() (an Exception's Message), caption = Title, OK, stop icon.
+  void ShowException(const std::exception& E);
   // The default exception display for the exception being handled.
   void HandleException();
 

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <set>
 
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Fonts.h"
+#include "ShiftJis.h"
 
 namespace {
 
@@ -19,14 +21,11 @@ std::set<TMemoLines*>& PendingMemos() {
   return pending;
 }
 
-bool IsAscii(const std::string& line) {
-  return std::all_of(line.begin(), line.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 }  // namespace
 
-TMemoLines::TMemoLines(TMemo& Memo) : memo_(Memo) {}
+TMemoLines::TMemoLines(TMemo& Memo) : memo_(Memo) {
+  SetAfterCommandHook(&TMemoLines::UpdateAll);
+}
 
 TMemoLines::~TMemoLines() {
   PendingMemos().erase(this);

@@ -14,10 +14,10 @@ class QPlainTextEdit;
 class TMemo;
 
 // The lines of a TMemo. Appending only records the line; the widget is brought up to date
-// in one batch when the command that appended ends (see DispatchEvent), before a modal
-// window opens, or when rows are asked for. Nobody sees the difference, since the window
-// does not repaint while a command runs, and one batch is far faster than a widget update
-// per line.
+// in one batch when the command that appended ends or a modal window opens (the
+// after-command hook of Dispatch.h), or when rows are asked for. Nobody sees the
+// difference, since the window does not repaint while a command runs, and one batch is
+// far faster than a widget update per line.
 class TMemoLines : public TStrings {
  public:
   explicit TMemoLines(TMemo& Memo);

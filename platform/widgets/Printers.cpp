@@ -7,15 +7,12 @@
 #include <QString>
 #include <cmath>
 
+#include "DisplayText.h"
 #include "Exceptions.h"
 #include "Fonts.h"
 #include "ShiftJis.h"
 
 namespace {
-
-QString FromSjis(const std::string& Text) {
-  return QString::fromStdString(SjisToUtf8(Text));
-}
 
 // Messages are kept as UTF-8 here and handed on in Shift-JIS, like every system text.
 [[noreturn]] void Fail(const char* Utf8Message) {

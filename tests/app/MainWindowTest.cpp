@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "AnalysisRun.h"
 #include "ExifFixture.h"
 #include "Fonts.h"
 #include "LoadFile.h"
@@ -18,11 +19,7 @@ QRect Scaled(int Left, int Top, int Width, int Height) {
 
 // The report of Path as the analysis writes it into a plain list.
 std::string ReportOf(const std::string& Path) {
-  AnalysisState state;
-  state.SelectedFile = Path;
-  TStringList report;
-  LoadAndAnalyze(state, report);
-  return report.Text();
+  return JoinWithCrLf(RunPath(Path).lines);
 }
 
 using MainWindowTest = WindowsTest;

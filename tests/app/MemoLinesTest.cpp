@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include "Dispatch.h"
 #include "DisplayText.h"
 #include "Forms.h"
 #include "Memo.h"

@@ -43,44 +43,44 @@ app_pid=$!
 
 main=$(window "Exif 分析") || fail "the main window did not appear"
 
-# "ファイル選択", then the first file in the list and "選択".
-click "$main" 150 12
-chooser=$(window "^Form2$") || fail "the chooser did not appear"
-click "$chooser" 260 48
-click "$chooser" 444 356
+# "ファイル選択", then the file at height Y of the chooser's file list, then "選択".
+choose_file_at() {
+  click "$main" 150 12
+  chooser=$(window "^Form2$") || fail "the chooser did not appear"
+  click "$chooser" 260 "$1"
+  click "$chooser" 444 356
+}
+
+# The memo's whole text, through the clipboard.
+memo_text() {
+  click "$main" 300 200
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  xclip -selection clipboard -o
+}
+
+# The first file: the photograph.
+choose_file_at 48
 sleep 0.5
 xdotool search --onlyvisible --name "^Form2$" >/dev/null 2>&1 && fail "the chooser stayed open"
 
-# The memo's text through the clipboard.
-click "$main" 300 200
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-report=$(xclip -selection clipboard -o)
+report=$(memo_text)
 grep -q "00000H  : FFD8" <<<"$report" || fail "the memo holds no report: $report"
 grep -q "Canon" <<<"$report" || fail "the report names no camera"
 
 # The text file is refused with its warning box.
-click "$main" 150 12
-chooser=$(window "^Form2$") || fail "the chooser did not appear again"
-click "$chooser" 260 66
-click "$chooser" 444 356
+choose_file_at 66
 window "警告" >/dev/null || fail "no warning for a text file"
 xdotool key Return
 sleep 0.3
 
 # A conversion error: the error box is captioned with the program's name, and the lines
 # written before the error stay in the memo.
-click "$main" 150 12
-chooser=$(window "^Form2$") || fail "the chooser did not appear a third time"
-click "$chooser" 260 84
-click "$chooser" 444 356
+choose_file_at 84
 window "^exif-analyzer$" >/dev/null || fail "no error box captioned exif-analyzer"
 xdotool key Return
 sleep 0.3
-click "$main" 300 200
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-partial=$(xclip -selection clipboard -o)
+partial=$(memo_text)
 [[ "$(tail -n1 <<<"$partial")" == "1000CH  : 0x" ]] || fail "the partial report is not kept: $partial"
 
 # "終了" ends the program with exit code 0.

@@ -27,7 +27,7 @@ class CorpusReportTest : public ::testing::Test {
   static std::string Photo(const std::string& name) { return kCorpus + "/" + name; }
 };
 
-TEST_F(CorpusReportTest, PrintsTheCoreReportOfEachIntelPhotoInBothForms) {
+TEST_F(CorpusReportTest, printsTheCoreReportOfEachIntelPhotoInBothForms) {
   for (const std::string& name : kIntelPhotos) {
     SCOPED_TRACE(name);
     const std::vector<std::string> lines = CoreReportLines(Photo(name));
@@ -41,7 +41,7 @@ TEST_F(CorpusReportTest, PrintsTheCoreReportOfEachIntelPhotoInBothForms) {
   }
 }
 
-TEST_F(CorpusReportTest, ShowsTheCameraValuesAsUtf8) {
+TEST_F(CorpusReportTest, showsTheCameraValuesAsUtf8) {
   const ReportRun run = RunReport({Photo("canon-ixus.jpg")});
   for (const char* line : {u8"\n0x010F   43616E6F6E00   Canon\n", u8"絞り　　　40/10\n",
                            u8"撮影日　2001:06:09 15:17:32\n", u8"測光モ－ド　中央\n"}) {
@@ -49,7 +49,7 @@ TEST_F(CorpusReportTest, ShowsTheCameraValuesAsUtf8) {
   }
 }
 
-TEST_F(CorpusReportTest, ReportsEveryPhotoInOneRunAndRefusesTheOthers) {
+TEST_F(CorpusReportTest, reportsEveryPhotoInOneRunAndRefusesTheOthers) {
   std::vector<std::string> all;
   for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
     if (entry.path().extension() == ".jpg") all.push_back(entry.path().string());

@@ -15,7 +15,7 @@ namespace {
 
 using fixture::Bytes;
 
-// The worked-example file with the TIFF header turned to Motorola byte order.
+// The sample photograph with the TIFF header turned to Motorola byte order.
 Bytes MotorolaJpeg() {
   Bytes bytes = fixture::SampleJpeg();
   // 12-15 TIFF header "II*\0" becomes "MM\0*"
@@ -26,7 +26,7 @@ Bytes MotorolaJpeg() {
   return bytes;
 }
 
-// The worked-example file whose APP1 identifier is not "Exif".
+// The sample photograph whose APP1 identifier is not "Exif".
 Bytes NotExifJpeg() {
   Bytes bytes = fixture::SampleJpeg();
   bytes[9] = 'x';  // 6-9 "Exif" becomes "Exix"
@@ -41,7 +41,7 @@ Bytes ConversionErrorJpeg() {
   return fixture::ExifJpeg(tiff);
 }
 
-// The worked-example file whose make ends in the first byte of a double-byte character.
+// The sample photograph whose make ends in the first byte of a double-byte character.
 Bytes HalfCharacterJpeg() {
   fixture::Tiff tiff = fixture::SampleTiff();
   tiff.PutText(0x80, "MAK\x81");
@@ -79,7 +79,7 @@ struct ContractCase {
   std::string err;  // "@name" at the start stands for that file's path
 };
 
-TEST_F(ExifReportTest, FollowsItsContractForEachKindOfArgument) {
+TEST_F(ExifReportTest, followsItsContractForEachKindOfArgument) {
   const std::string synopsis =
       "usage: exif-report [--sjis] FILE...\n"
       "       exif-report --help | --version\n";
@@ -160,7 +160,7 @@ TEST_F(ExifReportTest, FollowsItsContractForEachKindOfArgument) {
   }
 }
 
-TEST_F(ExifReportTest, PrintsTheSampleReportInBothForms) {
+TEST_F(ExifReportTest, printsTheSampleReportInBothForms) {
   const ReportRun utf8 = RunReport({Path("sample.jpg")});
   EXPECT_EQ(utf8.out.rfind("00000H  : FFD8        SOI\n00002H  : FFE1        APP1\n", 0), 0u);
   EXPECT_NE(utf8.out.find(
@@ -176,14 +176,14 @@ TEST_F(ExifReportTest, PrintsTheSampleReportInBothForms) {
       std::string::npos);
 }
 
-TEST_F(ExifReportTest, ABrokenCharacterBecomesAReplacementCharacterInItsOwnLine) {
+TEST_F(ExifReportTest, aBrokenCharacterBecomesAReplacementCharacterInItsOwnLine) {
   const ReportRun run = RunReport({Path("half-char.jpg")});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, ExpectedOutput(CoreReportLines(Path("half-char.jpg")), false));
   EXPECT_NE(run.out.find(u8"   MAK\uFFFD\n0x0110   "), std::string::npos);
 }
 
-TEST_F(ExifReportTest, ConversionErrorPrintsTheLinesSoFarThenTheMessage) {
+TEST_F(ExifReportTest, conversionErrorPrintsTheLinesSoFarThenTheMessage) {
   const ReportRun run = RunReport({Path("partial.jpg")});
   EXPECT_EQ(run.status, 1);
   // The IFD1 count line is appended before its text fails to convert.
@@ -194,7 +194,7 @@ TEST_F(ExifReportTest, ConversionErrorPrintsTheLinesSoFarThenTheMessage) {
   EXPECT_EQ(run.err, Path("partial.jpg") + u8": '0x' は整数ではありません\n");
 }
 
-TEST_F(ExifReportTest, SeveralFilesGetHeadersAndARefusalDoesNotStopTheRest) {
+TEST_F(ExifReportTest, severalFilesGetHeadersAndARefusalDoesNotStopTheRest) {
   const std::vector<std::string> sample = CoreReportLines(Path("sample.jpg"));
   const std::vector<std::string> partial = CoreReportLines(Path("partial.jpg"));
   const std::vector<std::string> args = {Path("sample.jpg"), Path("motorola.jpg"),
@@ -216,13 +216,13 @@ TEST_F(ExifReportTest, SeveralFilesGetHeadersAndARefusalDoesNotStopTheRest) {
   }
 }
 
-TEST_F(ExifReportTest, SeveralGoodFilesExitWithZero) {
+TEST_F(ExifReportTest, severalGoodFilesExitWithZero) {
   const ReportRun run = RunReport({Path("sample.jpg"), Path("sample.jpg")});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
 }
 
-TEST_F(ExifReportTest, AFailedWriteOnStdoutIsReported) {
+TEST_F(ExifReportTest, aFailedWriteOnStdoutIsReported) {
   const std::vector<std::vector<std::string>> cases = {
       {Path("sample.jpg")}, {Path("sample.jpg"), Path("sample.jpg")}, {"--version"}, {"--help"}};
   for (const std::vector<std::string>& args : cases) {
@@ -233,7 +233,7 @@ TEST_F(ExifReportTest, AFailedWriteOnStdoutIsReported) {
   }
 }
 
-TEST_F(ExifReportTest, HelpShowsTheUsage) {
+TEST_F(ExifReportTest, helpShowsTheUsage) {
   const ReportRun run = RunReport({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("usage: exif-report [--sjis] FILE...\n", 0), 0u);

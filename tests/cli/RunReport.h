@@ -15,11 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "AnalysisState.h"
-#include "Exceptions.h"
-#include "LoadFile.h"
+#include "AnalysisRun.h"
 #include "ShiftJis.h"
-#include "Strings.h"
 
 extern char** environ;
 
@@ -76,14 +73,7 @@ inline ReportRun RunReport(const std::vector<std::string>& args,
 
 // The lines that the core's load-and-validate path appends for File, in this process.
 inline std::vector<std::string> CoreReportLines(const std::string& file) {
-  auto state = std::make_unique<AnalysisState>();
-  state->SelectedFile = file;
-  TStringList report;
-  try {
-    LoadAndAnalyze(*state, report);
-  } catch (const EConvertError&) {
-  }
-  return report.Lines();
+  return RunPath(file).lines;
 }
 
 // Those lines as exif-report prints them: each converted to UTF-8 on its own and ended by

@@ -8,19 +8,18 @@
 #include <filesystem>
 #include <optional>
 
-#include "AnalysisState.h"
-#include "LoadFile.h"
-#include "Strings.h"
+#include "AnalysisRun.h"
+#include "SampleReport.h"
 
 namespace {
 
 const std::string kCorpus = EXIF_CORPUS_DIR;
 
-const char kExposureLabel[] = "   シャタ－　";
-const char kFNumberLabel[] = "   絞り　　　";
-const char kIsoLabel[] = "　　　　　　               ISO ";
-const char kDateLabel[] = "　　　　   　　　　　　　　撮影日　";
-const char kMeteringLabel[] = "　　　　   　　　　　　　　測光モ－ド　";
+using fixture::kDateLabel;
+using fixture::kExposureLabel;
+using fixture::kFNumberLabel;
+using fixture::kIsoLabel;
+using fixture::kMeteringLabel;
 
 struct Photo {
   const char* file;
@@ -95,19 +94,19 @@ class Corpus : public ::testing::Test {
     }
   }
 
-  LoadOutcome Load(const std::string& name, TStringList& report) {
+  AnalysisRun Load(const std::string& name, const std::vector<std::string>& earlier = {}) {
     AnalysisState state;
-    state.SelectedFile = kCorpus + "/" + name;
-    return LoadAndAnalyze(state, report);
+    return RunPath(state, kCorpus + "/" + name, earlier);
   }
 };
 
 TEST_F(Corpus, reportsTheValuesOfIntelPhotographs) {
   for (const Photo& photo : kIntelPhotos) {
     SCOPED_TRACE(photo.file);
-    TStringList report;
-    ASSERT_EQ(Load(photo.file, report), LoadOutcome::Analysed);
-    const std::vector<std::string>& lines = report.Lines();
+    const AnalysisRun run = Load(photo.file);
+    ASSERT_EQ(run.outcome, LoadOutcome::Analysed);
+    ASSERT_EQ(run.error, "");
+    const std::vector<std::string>& lines = run.lines;
 
     const std::vector<std::string> make = LinesStartingWith(lines, "0x010F   ");
     const std::vector<std::string> model = LinesStartingWith(lines, "0x0110   ");
@@ -145,10 +144,9 @@ TEST_F(Corpus, refusesMotorolaPhotographsAndAFileWithoutExif) {
       {"image02206.jpg", LoadOutcome::NotExif},
   };
   for (const auto& [name, outcome] : cases) {
-    TStringList report;
-    report.Add("an earlier report");
-    EXPECT_EQ(Load(name, report), outcome) << name;
-    EXPECT_EQ(report.Lines(), std::vector<std::string>{"an earlier report"}) << name;
+    const AnalysisRun run = Load(name, {"an earlier report"});
+    EXPECT_EQ(run.outcome, outcome) << name;
+    EXPECT_EQ(run.lines, std::vector<std::string>{"an earlier report"}) << name;
   }
 }
 

@@ -34,7 +34,7 @@ TEST(OffsetPrefixed, showsTheByteOffsetOfThePosition) {
 
 TEST(SplitDirectoryEntry, storesTheFieldsAndReturnsTheListingText) {
   AnalysisState state;
-  EXPECT_EQ(SplitDirectoryEntry(state, "0F010200060000009E000000", kIfd0Kind, 23),
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F010200060000009E000000", TableKind::Ifd0, 23),
             "0x010F 0x0002 0x00000006 0x0000009E ");
   const EntryRow& row = state.Ifd0Table.At(0);
   EXPECT_EQ(row.Tag, "0x010F");
@@ -44,15 +44,15 @@ TEST(SplitDirectoryEntry, storesTheFieldsAndReturnsTheListingText) {
   EXPECT_EQ(state.RowCounter, 1);
   EXPECT_EQ(state.ExifPointerPos, 0);
 
-  SplitDirectoryEntry(state, "698704000100000026010000", kIfd0Kind, 133);
+  SplitDirectoryEntry(state, "698704000100000026010000", TableKind::Ifd0, 133);
   EXPECT_EQ(state.ExifPointerPos, 133);
   EXPECT_EQ(state.Ifd0Table.At(1).Value, "0x00000126");
 }
 
 TEST(SplitDirectoryEntry, recordsTheExifPointerOnlyForIfd0) {
   AnalysisState state;
-  SplitDirectoryEntry(state, "698704000100000026010000", kIfd1Kind, 133);
-  SplitDirectoryEntry(state, "698704000100000026010000", kSubIfdKind, 133);
+  SplitDirectoryEntry(state, "698704000100000026010000", TableKind::Ifd1, 133);
+  SplitDirectoryEntry(state, "698704000100000026010000", TableKind::SubIfd, 133);
   EXPECT_EQ(state.ExifPointerPos, 0);
   EXPECT_EQ(state.Ifd1Table.At(0).Tag, "0x8769");
   EXPECT_EQ(state.SubIfdTable.At(1).Tag, "0x8769");
@@ -60,15 +60,17 @@ TEST(SplitDirectoryEntry, recordsTheExifPointerOnlyForIfd0) {
 
 TEST(SplitDirectoryEntry, keepsShortAndEmptyEntries) {
   AnalysisState state;
-  EXPECT_EQ(SplitDirectoryEntry(state, "", kIfd0Kind, 0), "0x 0x 0x 0x ");
+  EXPECT_EQ(SplitDirectoryEntry(state, "", TableKind::Ifd0, 0), "0x 0x 0x 0x ");
   EXPECT_EQ(state.Ifd0Table.At(0).Value, "0x");
-  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", kIfd0Kind, 0), "0x010F 0x0002 0x0006 0x ");
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", TableKind::Ifd0, 0),
+            "0x010F 0x0002 0x0006 0x ");
   EXPECT_EQ(state.RowCounter, 2);
 }
 
 TEST(SplitDirectoryEntry, growsTheTableBeyondFiftyRows) {
   AnalysisState state;
-  for (int k = 0; k < 300; ++k) SplitDirectoryEntry(state, "0F0102000600000000000000", 1, 0);
+  for (int k = 0; k < 300; ++k)
+    SplitDirectoryEntry(state, "0F0102000600000000000000", TableKind::Ifd1, 0);
   EXPECT_EQ(state.Ifd1Table.Size(), 300);
   EXPECT_EQ(state.Ifd1Table.At(299).Tag, "0x010F");
 }
@@ -143,14 +145,14 @@ TEST(AsciiValueText, convertsValueBeforeCount) {
 
 TEST(ReadAsciiValue, joinsTagHexDigitsAndText) {
   AnalysisState state = StateWithValue(0x9E, std::string("ABC\0", 4));
-  SplitDirectoryEntry(state, "0F010200040000009E000000", kIfd0Kind, 0);
+  SplitDirectoryEntry(state, "0F010200040000009E000000", TableKind::Ifd0, 0);
   EXPECT_EQ(ReadAsciiValue(state, HexImage(state), 0), "0x010F   41424300   ABC");
 }
 
 TEST(ReadAsciiValue, showsZerosForAValueBeyondTheReadBytes) {
   AnalysisState state;
   state.TiffBase = 12;
-  SplitDirectoryEntry(state, "0F01020004000000F4270000", kIfd0Kind, 0);  // offset 10200
+  SplitDirectoryEntry(state, "0F01020004000000F4270000", TableKind::Ifd0, 0);  // offset 10200
   EXPECT_EQ(ReadAsciiValue(state, HexImage(state), 0), "0x010F   00000000   ");
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisRun.h"
+#include "SampleReport.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ using fixture::Tiff;
 
 const std::string kIfd0Heading = "IFD0の一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
 const std::string kSubIfdHeading = "SubIFDの一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
-const std::string kMetering = "0x9207　　　　   　　　　　　　　測光モ－ド　";
-const std::string kDate = "0x9003　　　　   　　　　　　　　撮影日　";
+const std::string kMetering = std::string("0x9207") + fixture::kMeteringLabel;
+const std::string kDate = std::string("0x9003") + fixture::kDateLabel;
 
 constexpr uint32_t kIfd0 = 0x08;
 constexpr uint32_t kExifPointerValue = 0x2A;  // value of the sample's 0x8769 entry

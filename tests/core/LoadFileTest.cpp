@@ -18,21 +18,14 @@ using fixture::TempFile;
 
 const std::vector<std::string> kEarlierReport = {"an earlier report"};
 
-struct Load {
-  LoadOutcome outcome;
-  std::vector<std::string> report;
-};
-
 // Runs the command for Path on State, over a report that holds an earlier analysis.
-Load LoadPath(AnalysisState& state, const std::string& path) {
-  TStringList report;
-  for (const std::string& line : kEarlierReport) report.Add(line);
-  state.SelectedFile = path;
-  const LoadOutcome outcome = LoadAndAnalyze(state, report);
-  return {outcome, report.Lines()};
+AnalysisRun LoadPath(AnalysisState& state, const std::string& path) {
+  AnalysisRun run = RunPath(state, path, kEarlierReport);
+  EXPECT_EQ(run.error, "") << path;
+  return run;
 }
 
-Load LoadPath(const std::string& path) {
+AnalysisRun LoadPath(const std::string& path) {
   AnalysisState state;
   return LoadPath(state, path);
 }
@@ -57,20 +50,20 @@ TEST(LoadAndAnalyze, acceptsOnlyNamesEndingInJpg) {
   };
   for (const Case& c : cases) {
     const TempFile file(SampleJpeg(), c.name);
-    const Load load = LoadPath(file.path());
+    const AnalysisRun load = LoadPath(file.path());
     EXPECT_EQ(load.outcome, c.outcome) << c.name;
     if (c.outcome == LoadOutcome::Analysed) {
-      EXPECT_EQ(load.report.front(), "00000H  : FFD8        SOI") << c.name;
+      EXPECT_EQ(load.lines.front(), "00000H  : FFD8        SOI") << c.name;
     } else {
-      EXPECT_EQ(load.report, kEarlierReport) << c.name;
+      EXPECT_EQ(load.lines, kEarlierReport) << c.name;
     }
   }
 }
 
 TEST(LoadAndAnalyze, doesNothingWhenNothingIsChosen) {
-  const Load load = LoadPath("");
+  const AnalysisRun load = LoadPath("");
   EXPECT_EQ(load.outcome, LoadOutcome::NothingChosen);
-  EXPECT_EQ(load.report, kEarlierReport);
+  EXPECT_EQ(load.lines, kEarlierReport);
   EXPECT_EQ(RefusalMessage(LoadOutcome::NothingChosen), "");
 }
 
@@ -84,9 +77,9 @@ TEST(LoadAndAnalyze, refusesAFileThatCannotBeRead) {
     AnalysisState state;
     ASSERT_EQ(LoadPath(state, earlier.path()).outcome, LoadOutcome::Analysed);
     const auto loaded = state.LoadBuffer;
-    const Load load = LoadPath(state, path);
+    const AnalysisRun load = LoadPath(state, path);
     EXPECT_EQ(load.outcome, LoadOutcome::CannotOpen) << path;
-    EXPECT_EQ(load.report, kEarlierReport) << path;
+    EXPECT_EQ(load.lines, kEarlierReport) << path;
     EXPECT_EQ(state.LoadBuffer, loaded) << path;
   }
   EXPECT_EQ(RefusalMessage(LoadOutcome::CannotOpen), "ファイルを開けませんでした");
@@ -107,9 +100,9 @@ TEST(LoadAndAnalyze, loadsEveryFileIntoAFreshBuffer) {
     EXPECT_EQ(state.LoadBuffer[9999], 0x55);
     EXPECT_EQ(state.LoadBuffer[10000], 0) << "only the first 10000 bytes are read";
 
-    const Load load = LoadPath(state, file->path());
+    const AnalysisRun load = LoadPath(state, file->path());
     EXPECT_EQ(load.outcome, LoadOutcome::NotExif) << file->path();
-    EXPECT_EQ(load.report, kEarlierReport);
+    EXPECT_EQ(load.lines, kEarlierReport);
     const std::string image = HexImage(state);
     const size_t size = file == &shortFile ? 5 : 0;
     EXPECT_EQ(image.substr(0, 2 * size), size ? "FFD8FFE101" : "");
@@ -197,7 +190,7 @@ TEST(LoadAndAnalyze, refusesMotorolaFilesUnlessAnIntelHeaderOccurs) {
   motorola.insert(motorola.end(), inside.begin(), inside.end());
   const TempFile passing(motorola);
   AnalysisState state;
-  const Load load = LoadPath(state, passing.path());
+  const AnalysisRun load = LoadPath(state, passing.path());
   EXPECT_EQ(load.outcome, LoadOutcome::Analysed);
   EXPECT_EQ(state.TiffBase, 22);
 }

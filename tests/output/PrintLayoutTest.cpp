@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Exceptions.h"
+#include "PageOrder.h"
 #include "PrintLayout.h"
 
 namespace {
@@ -73,7 +74,7 @@ RecordingSurface SmallPage() {
 
 }  // namespace
 
-TEST(CharsPerLine, IsTheEvenCountOfCharactersLeftAfterTheAllowance) {
+TEST(CharsPerLine, isTheEvenCountOfCharactersLeftAfterTheAllowance) {
   struct Case {
     int pageWidth, charWidth, expected;
   } cases[] = {
@@ -93,7 +94,7 @@ TEST(CharsPerLine, IsTheEvenCountOfCharactersLeftAfterTheAllowance) {
   }
 }
 
-TEST(ExpandTabs, ReplacesEveryTabWithEightSpacesWherever) {
+TEST(ExpandTabs, replacesEveryTabWithEightSpacesWherever) {
   const std::string eight(8, ' ');
   struct Case {
     std::string line, expected;
@@ -108,7 +109,7 @@ TEST(ExpandTabs, ReplacesEveryTabWithEightSpacesWherever) {
   for (const Case& c : cases) EXPECT_EQ(ExpandTabs(c.line), c.expected) << c.line;
 }
 
-TEST(CutLine, CutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
+TEST(CutLine, cutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
   const std::string hiragana = "\x82\xA0";  // one double-byte character
   struct Case {
     const char* claim;
@@ -142,7 +143,7 @@ TEST(CutLine, CutsAfterCharsPerLineBytesButNeverInsideADoubleByteCharacter) {
   for (const Case& c : cases) EXPECT_EQ(CutLine(c.text, c.chars), c.rows) << c.claim;
 }
 
-TEST(PrintLines, EmptyReportStartsAndEndsADocumentWithNoText) {
+TEST(PrintLines, emptyReportStartsAndEndsADocumentWithNoText) {
   RecordingSurface surface = SmallPage();
   PrintLines(Report({}), surface);
   const std::vector<std::string> expected = {"BeginDoc", "Name " + PrintFontName(), "Size 12",
@@ -150,7 +151,7 @@ TEST(PrintLines, EmptyReportStartsAndEndsADocumentWithNoText) {
   EXPECT_EQ(surface.log, expected);
 }
 
-TEST(PrintLines, SetsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
+TEST(PrintLines, setsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
   RecordingSurface surface = SmallPage();
   PrintLines(Report({"ab", "", "cd"}), surface);
   const std::vector<std::string> expected = {"BeginDoc", "Name " + PrintFontName(),
@@ -160,7 +161,7 @@ TEST(PrintLines, SetsTheFontAfterStartingAndDrawsRowsAtTheLeftMargin) {
   EXPECT_EQ(surface.log, expected);
 }
 
-TEST(PrintLines, PagesAndCutsAsTheRowsRunOut) {
+TEST(PrintLines, pagesAndCutsAsTheRowsRunOut) {
   struct Case {
     const char* claim;
     std::vector<std::string> lines;
@@ -193,7 +194,7 @@ TEST(PrintLines, PagesAndCutsAsTheRowsRunOut) {
   }
 }
 
-TEST(PrintLines, MeasuresCharsPerLineFromTheWidthOfA) {
+TEST(PrintLines, measuresCharsPerLineFromTheWidthOfA) {
   // A4 at 600 dpi with the 12-point font: 92 bytes per row, 6 of 100 rows on the page.
   RecordingSurface surface(4760, 6800, 50, -100);
   PrintLines(Report({std::string(93, 'x')}), surface);
@@ -201,14 +202,14 @@ TEST(PrintLines, MeasuresCharsPerLineFromTheWidthOfA) {
   EXPECT_EQ(surface.Pages(), printed);
 }
 
-TEST(PrintLines, PageShorterThanALineStillPrintsEveryRowOnePerPage) {
+TEST(PrintLines, pageShorterThanALineStillPrintsEveryRowOnePerPage) {
   RecordingSurface surface(230, 50, 10, -100);
   PrintLines(Report({"a", "b"}), surface);
   const std::vector<std::string> printed = {"100,0:a", "NewPage", "100,0:b"};
   EXPECT_EQ(surface.Pages(), printed);
 }
 
-TEST(PrintLines, PrinterFailureAbandonsTheDocumentAndPassesOnAsException) {
+TEST(PrintLines, printerFailureAbandonsTheDocumentAndPassesOn) {
   for (bool stdException : {false, true}) {
     RecordingSurface surface = SmallPage();
     surface.failOn = "NewPage";
@@ -216,18 +217,64 @@ TEST(PrintLines, PrinterFailureAbandonsTheDocumentAndPassesOnAsException) {
     try {
       PrintLines(Report({"a", "b", "c"}), surface);
       ADD_FAILURE() << "no exception";
-    } catch (const Exception& e) {
-      EXPECT_EQ(e.Message, stdException ? "device gone" : "printer failed");
+    } catch (const std::exception& e) {
+      EXPECT_STREQ(e.what(), stdException ? "device gone" : "printer failed");
     }
     EXPECT_EQ(surface.log.back(), "AbortDoc");
     for (const std::string& entry : surface.log) EXPECT_NE(entry, "EndDoc");
   }
 }
 
-TEST(PrintLines, FailureToStartAbandonsNothing) {
+TEST(PrintLines, failureToStartAbandonsNothing) {
   RecordingSurface surface = SmallPage();
   surface.failOn = "BeginDoc";
   EXPECT_THROW(PrintLines(Report({"a"}), surface), Exception);
   const std::vector<std::string> expected = {"BeginDoc"};
   EXPECT_EQ(surface.log, expected);
+}
+
+TEST(PageSequence, repeatsAndOrdersThePages) {
+  struct Case {
+    const char* name;
+    int pages;
+    PageOrder order;
+    std::vector<int> expected;
+  } cases[] = {
+      {"one copy", 3, {1, true, false}, {0, 1, 2}},
+      {"last page first", 3, {1, true, true}, {2, 1, 0}},
+      {"collated copies", 2, {2, true, false}, {0, 1, 0, 1}},
+      {"uncollated copies", 2, {2, false, false}, {0, 0, 1, 1}},
+      {"uncollated, last page first", 2, {2, false, true}, {1, 1, 0, 0}},
+      {"collated, last page first", 2, {2, true, true}, {1, 0, 1, 0}},
+      {"no copies counts as one", 2, {0, true, false}, {0, 1}},
+      {"no pages", 0, {3, true, false}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PageSequence(c.pages, c.order), c.expected) << c.name;
+}
+
+TEST(PrintLinesInPageOrder, sendsEveryCopyOfEveryPageInOneDocument) {
+  RecordingSurface surface = SmallPage();
+  PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, true, true});
+  const std::vector<std::string> printed = {"100,0:c", "NewPage", "100,0:a", "100,100:b", "NewPage",
+                                            "100,0:c", "NewPage", "100,0:a", "100,100:b"};
+  EXPECT_EQ(surface.Pages(), printed);
+  EXPECT_EQ(surface.log.front(), "BeginDoc");
+  EXPECT_EQ(surface.log.back(), "EndDoc");
+}
+
+TEST(PrintLinesInPageOrder, oneCopyFirstPageFirstPrintsAsWithoutOrder) {
+  RecordingSurface plain = SmallPage();
+  RecordingSurface ordered = SmallPage();
+  const std::vector<std::string> lines = {"a", "\tb", "0123456789", ""};
+  PrintLines(Report(lines), plain);
+  PrintLines(Report(lines), ordered, PageOrder());
+  EXPECT_EQ(ordered.log, plain.log);
+}
+
+TEST(PrintLinesInPageOrder, printerFailureAbandonsTheDocument) {
+  RecordingSurface surface = SmallPage();
+  surface.failOn = "100,0:a";
+  EXPECT_THROW(PrintLines(Report({"a", "b", "c"}), surface, PageOrder{2, false, false}), Exception);
+  EXPECT_EQ(surface.log.back(), "AbortDoc");
+  for (const std::string& entry : surface.log) EXPECT_NE(entry, "EndDoc");
 }

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -113,7 +115,7 @@ const Box kNotSaved{"ファイルに保存できませんでした", "警告"};
 
 }  // namespace
 
-TEST_F(ReportOutputTest, EmptyReportWarnsAndShowsNoDialog) {
+TEST_F(ReportOutputTest, emptyReportWarnsAndShowsNoDialog) {
   AnswerSaveDialog({(dir_ / "out.txt").string()});
   TSaveDialog dialog(nullptr);
   TStringList empty;
@@ -123,7 +125,7 @@ TEST_F(ReportOutputTest, EmptyReportWarnsAndShowsNoDialog) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, SavesTheSevenByteExampleUnderANameWithoutExtension) {
+TEST_F(ReportOutputTest, savesTheSevenByteExampleUnderANameWithoutExtension) {
   const std::string name = (dir_ / "report").string();
   AnswerSaveDialog({name});
   TSaveDialog dialog(nullptr);
@@ -136,7 +138,7 @@ TEST_F(ReportOutputTest, SavesTheSevenByteExampleUnderANameWithoutExtension) {
   EXPECT_EQ(files, std::vector<fs::path>{name});
 }
 
-TEST_F(ReportOutputTest, SecondSaveStartsWithTheFirstNameAndReplacesTheFile) {
+TEST_F(ReportOutputTest, secondSaveStartsWithTheFirstNameAndReplacesTheFile) {
   const std::string name = (dir_ / "same.txt").string();
   AnswerSaveDialog({name, name});
   TSaveDialog dialog(nullptr);
@@ -149,7 +151,7 @@ TEST_F(ReportOutputTest, SecondSaveStartsWithTheFirstNameAndReplacesTheFile) {
   EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(ReportOutputTest, CancelWritesNothingAndSaysNothing) {
+TEST_F(ReportOutputTest, cancelWritesNothingAndSaysNothing) {
   AnswerSaveDialog({});
   TSaveDialog dialog(nullptr);
   TStringList report = Report({"ABC"});
@@ -159,7 +161,7 @@ TEST_F(ReportOutputTest, CancelWritesNothingAndSaysNothing) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, EveryFailureToSaveIsShownAndTheReportStaysAsItWas) {
+TEST_F(ReportOutputTest, everyFailureToSaveIsShownAndTheReportStaysAsItWas) {
   const std::vector<std::string> places = {"/dev/full", (dir_ / "missing" / "out.txt").string(),
                                            "/proc/version", dir_.string()};
   for (const std::string& place : places) {
@@ -175,7 +177,7 @@ TEST_F(ReportOutputTest, EveryFailureToSaveIsShownAndTheReportStaysAsItWas) {
 
 // A disk that fills up during the write shows the same warning; the file saved before is
 // exactly as it was, a new name stays free, and no temporary file is left in the folder.
-TEST_F(ReportOutputTest, AFullDiskShowsTheWarningAndKeepsTheOldFile) {
+TEST_F(ReportOutputTest, aFullDiskShowsTheWarningAndKeepsTheOldFile) {
   const std::string old = (dir_ / "report.txt").string();
   const std::string oldText(2739, 'o');
   std::ofstream(old, std::ios::binary) << oldText;
@@ -197,7 +199,7 @@ TEST_F(ReportOutputTest, AFullDiskShowsTheWarningAndKeepsTheOldFile) {
   }
 }
 
-TEST_F(ReportOutputTest, SavesWhatTheReportHoldsAfterAConversionErrorOrARefusal) {
+TEST_F(ReportOutputTest, savesWhatTheReportHoldsAfterAConversionErrorOrARefusal) {
   // Exif APP1, Intel TIFF header, IFD0 with no entries whose link "00FF0000" is no decimal
   // number: the analysis stops with a conversion error after the IFD0 lines.
   const std::string jpeg(
@@ -226,7 +228,7 @@ TEST_F(ReportOutputTest, SavesWhatTheReportHoldsAfterAConversionErrorOrARefusal)
   EXPECT_EQ(Contents(name), afterError);
 }
 
-TEST_F(ReportOutputTest, RealSaveDialogStartsWithTheNameChosenLastAndReplacesWithoutAsking) {
+TEST_F(ReportOutputTest, realSaveDialogStartsWithTheNameChosenLastAndReplacesWithoutAsking) {
   const std::string name = (dir_ / "report").string();
   std::ofstream(name) << "old";
   TSaveDialog dialog(nullptr);
@@ -246,18 +248,68 @@ TEST_F(ReportOutputTest, RealSaveDialogStartsWithTheNameChosenLastAndReplacesWit
   EXPECT_EQ(dialog.FileName, name);
 }
 
-TEST_F(ReportOutputTest, RealPrintDialogOffersNoPageRangeAndCancels) {
+// Shown in the dialog's options panel (which opens with its "Options" button).
+bool ShownInPanel(QWidget* widget, QWidget* panel) {
+  for (; widget != nullptr && widget != panel; widget = widget->parentWidget()) {
+    if (widget->isHidden()) return false;
+  }
+  return widget == panel;
+}
+
+TEST_F(ReportOutputTest, realPrintDialogOffersNoPageRangeAndCancels) {
   bool pageRange = true;
-  WhenShown<QPrintDialog>([&pageRange](QPrintDialog* shownDialog) {
+  std::vector<std::string> shownPageControls;
+  WhenShown<QPrintDialog>([&](QPrintDialog* shownDialog) {
     pageRange = shownDialog->testOption(QAbstractPrintDialog::PrintPageRange);
+    auto* panel = shownDialog->findChild<QWidget*>("QPrintSettingsOutput");
+    ASSERT_NE(panel, nullptr);
+    // Qt's names of its page controls: all pages, a range, from, to, a page list, odd/even.
+    for (const char* name :
+         {"printAll", "printRange", "from", "to", "pagesLineEdit", "pageSetCombo"}) {
+      auto* control = shownDialog->findChild<QWidget*>(name);
+      if (control != nullptr && ShownInPanel(control, panel)) shownPageControls.push_back(name);
+    }
     shownDialog->reject();
   });
   TPrintDialog dialog(nullptr);
   EXPECT_FALSE(dialog.Execute());
   EXPECT_FALSE(pageRange);
+  EXPECT_EQ(shownPageControls, std::vector<std::string>{});
 }
 
-TEST_F(ReportOutputTest, PrinterMeasuresTheMinchoFontInDeviceUnits) {
+TEST_F(ReportOutputTest, realPrintDialogHandsOnCopiesAndOrderAndLeavesThePrinterAtOneCopy) {
+  QPrinter& device = Printer()->Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString((dir_ / "copies.pdf").string()));
+  WhenShown<QPrintDialog>([](QPrintDialog* shownDialog) {
+    auto* copies = shownDialog->findChild<QSpinBox*>("copies");
+    auto* collate = shownDialog->findChild<QCheckBox*>("collate");
+    auto* reverse = shownDialog->findChild<QCheckBox*>("reverse");
+    ASSERT_TRUE(copies != nullptr && collate != nullptr && reverse != nullptr);
+    copies->setValue(3);
+    collate->setChecked(false);
+    reverse->setChecked(true);
+    shownDialog->accept();
+  });
+  TPrintDialog dialog(nullptr);
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.Copies, 3);
+  EXPECT_FALSE(dialog.Collate);
+  EXPECT_TRUE(dialog.LastPageFirst);
+  EXPECT_EQ(device.copyCount(), 1) << "the printing system would multiply the copies again";
+
+  // The dialog starts with the choices made last.
+  int shownCopies = 0;
+  WhenShown<QPrintDialog>([&shownCopies](QPrintDialog* shownDialog) {
+    shownCopies = shownDialog->findChild<QSpinBox*>("copies")->value();
+    shownDialog->reject();
+  });
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(shownCopies, 3);
+  EXPECT_EQ(dialog.Copies, 3);
+}
+
+TEST_F(ReportOutputTest, printerMeasuresTheMinchoFontInDeviceUnits) {
   TFont* font = Printer()->Canvas()->Font();
   font->SetName("ＭＳ明朝");
   font->SetSize(12);
@@ -268,7 +320,7 @@ TEST_F(ReportOutputTest, PrinterMeasuresTheMinchoFontInDeviceUnits) {
   EXPECT_EQ(Printer()->Canvas()->TextWidth("あ"), 100);
 }
 
-TEST_F(ReportOutputTest, CancelledPrintDialogPrintsNothing) {
+TEST_F(ReportOutputTest, cancelledPrintDialogPrintsNothing) {
   TPrintDialog::ExecuteHook = [] { return false; };
   QPrinter& device = Printer()->Device();
   device.setOutputFormat(QPrinter::PdfFormat);
@@ -280,7 +332,7 @@ TEST_F(ReportOutputTest, CancelledPrintDialogPrintsNothing) {
   EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-TEST_F(ReportOutputTest, PrintsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
+TEST_F(ReportOutputTest, printsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
   const fs::path pdf = dir_ / "report.pdf";
   // The dialog's user picks printing to a file on A4 paper.
   TPrintDialog::ExecuteHook = [&pdf] {
@@ -325,7 +377,39 @@ TEST_F(ReportOutputTest, PrintsToAPdfFilePagedAndCutWithNoBrokenCharacter) {
   EXPECT_NE(text.find('\f'), std::string::npos) << "no page break";
 }
 
-TEST_F(ReportOutputTest, PrinterThatCannotStartRaisesExceptionAndIsLeftClosed) {
+TEST_F(ReportOutputTest, printsTheCopiesAndPageOrderChosenInTheDialog) {
+  const fs::path pdf = dir_ / "copies.pdf";
+  QPrinter& device = Printer()->Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString(pdf.string()));
+  device.setPageSize(QPageSize(QPageSize::A4));
+  // A report of two pages: "FIRST" on the first row of the first, "SECOND" on the second.
+  const int rowsPerPage = Printer()->PageHeight() / 100;
+  std::vector<std::string> lines(static_cast<size_t>(rowsPerPage) + 1, "-");
+  lines.front() = "FIRST";
+  lines.back() = "SECOND";
+  TStringList report = Report(lines);
+  // The user asks for two copies, not collated, last page first.
+  TPrintDialog::ExecuteHook = [&device] {
+    device.setCopyCount(2);
+    device.setCollateCopies(false);
+    device.setPageOrder(QPrinter::LastPageFirst);
+    return true;
+  };
+  TPrintDialog dialog(nullptr);
+  PrintReport(report, dialog);
+  ASSERT_TRUE(fs::exists(pdf));
+
+  std::vector<std::string> pages;
+  std::istringstream text(CommandOutput("pdftotext '" + pdf.string() + "' -"));
+  for (std::string page; std::getline(text, page, '\f');) {
+    if (page.find("FIRST") != std::string::npos) pages.push_back("FIRST");
+    if (page.find("SECOND") != std::string::npos) pages.push_back("SECOND");
+  }
+  EXPECT_EQ(pages, (std::vector<std::string>{"SECOND", "SECOND", "FIRST", "FIRST"}));
+}
+
+TEST_F(ReportOutputTest, printerThatCannotStartRaisesExceptionAndIsLeftClosed) {
   TPrintDialog::ExecuteHook = [this] {
     QPrinter& device = Printer()->Device();
     device.setOutputFormat(QPrinter::PdfFormat);

@@ -45,7 +45,7 @@ class TextFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TextFileTest, WritesExactlyTheReportTextInShiftJisWithCrLf) {
+TEST_F(TextFileTest, writesExactlyTheReportTextInShiftJisWithCrLf) {
   TStringList report;
   report.Add("");
   report.Add("ABC");
@@ -59,13 +59,13 @@ TEST_F(TextFileTest, WritesExactlyTheReportTextInShiftJisWithCrLf) {
   EXPECT_EQ(Contents(Path("jp.txt")), japanese.Text());
 }
 
-TEST_F(TextFileTest, ReplacesALongerFileLeavingNothingOfIt) {
+TEST_F(TextFileTest, replacesALongerFileLeavingNothingOfIt) {
   { std::ofstream(Path("old.txt")) << std::string(5000, 'o'); }
   ASSERT_TRUE(SaveTextFile(Path("old.txt"), "new\r\n"));
   EXPECT_EQ(Contents(Path("old.txt")), "new\r\n");
 }
 
-TEST_F(TextFileTest, ReportsEveryFailure) {
+TEST_F(TextFileTest, reportsEveryFailure) {
   EXPECT_FALSE(SaveTextFile("/dev/full", "ABC\r\n")) << "short write";
   EXPECT_FALSE(SaveTextFile(Path("missing/out.txt"), "ABC\r\n")) << "no such directory";
   EXPECT_FALSE(SaveTextFile("/proc/version", "ABC\r\n")) << "read-only place";
@@ -73,7 +73,7 @@ TEST_F(TextFileTest, ReportsEveryFailure) {
   EXPECT_FALSE(SaveTextFile("", "ABC\r\n")) << "empty name";
 }
 
-TEST_F(TextFileTest, ReportsADirectoryWithoutWritePermission) {
+TEST_F(TextFileTest, reportsADirectoryWithoutWritePermission) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
   ASSERT_EQ(mkdir(Path("locked").c_str(), 0555), 0);
   EXPECT_FALSE(SaveTextFile(Path("locked/out.txt"), "ABC\r\n"));
@@ -108,7 +108,7 @@ const std::string kOldReport = LongReport(68) + "OLD";  // 2,723 bytes, not a ne
 
 // A disk that fills up part-way through the write: the old file is exactly as it was, with
 // its permission bits, a new name stays free, and no temporary file is left in the folder.
-TEST_F(TextFileTest, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
+TEST_F(TextFileTest, aFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
   const std::string text = LongReport(2000);
   InjectedFaults faults;
   FileCalls.Write = fault::FillingWrite;
@@ -131,7 +131,7 @@ TEST_F(TextFileTest, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
 // The same on a real file system that fills up: a 64 KiB tmpfs, which needs the right to
 // mount (root, as in CI). The space of the abandoned temporary file comes back, so a report
 // that fits is saved afterwards.
-TEST_F(TextFileTest, AFileSystemThatFillsUpKeepsTheOldFile) {
+TEST_F(TextFileTest, aFileSystemThatFillsUpKeepsTheOldFile) {
   const std::string small = Path("small");
   ASSERT_EQ(mkdir(small.c_str(), 0755), 0);
   if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
@@ -158,7 +158,7 @@ TEST_F(TextFileTest, AFileSystemThatFillsUpKeepsTheOldFile) {
 
 // A replaced file keeps its permission bits, a new one gets those of any new file, and a
 // link stays a link to the file that now holds the report.
-TEST_F(TextFileTest, KeepsPermissionBitsAndLinks) {
+TEST_F(TextFileTest, keepsPermissionBitsAndLinks) {
   { std::ofstream(Path("private.txt")) << kOldReport; }
   ASSERT_EQ(chmod(Path("private.txt").c_str(), 0604), 0);
   ASSERT_TRUE(SaveTextFile(Path("private.txt"), "new\r\n"));
@@ -188,7 +188,7 @@ TEST_F(TextFileTest, KeepsPermissionBitsAndLinks) {
 // Where the folder takes no new file but the file itself is writable, the file is written in
 // place, once its new length is reserved: all of the new report or, when the disk cannot
 // reserve it, nothing. A new name in such a folder cannot be saved.
-TEST_F(TextFileTest, WritesInPlaceWhereTheFolderTakesNoNewFile) {
+TEST_F(TextFileTest, writesInPlaceWhereTheFolderTakesNoNewFile) {
   InjectedFaults faults;
   FileCalls.Open = fault::NoNewFile;
   for (const std::string& text : {std::string("short\r\n"), LongReport(200)}) {
@@ -207,7 +207,7 @@ TEST_F(TextFileTest, WritesInPlaceWhereTheFolderTakesNoNewFile) {
 
 // A pipe given as the name is written as it is and stays a pipe; without a reader the save
 // fails at once instead of waiting for one.
-TEST_F(TextFileTest, APipeIsWrittenAsItIsAndStaysAPipe) {
+TEST_F(TextFileTest, aPipeIsWrittenAsItIsAndStaysAPipe) {
   ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0600), 0);
   EXPECT_FALSE(SaveTextFile(Path("pipe"), "ABC\r\n")) << "no reader";
 

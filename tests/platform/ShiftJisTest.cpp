@@ -21,4 +21,12 @@ TEST(SjisToUtf8, showsInvalidBytesAsReplacementCharacters) {
   EXPECT_EQ(SjisToUtf8(std::string("A\0B", 3)), std::string("A\0B", 3));
 }
 
+TEST(IsAscii, holdsForBytesBelow0x80Only) {
+  EXPECT_TRUE(IsAscii(""));
+  EXPECT_TRUE(IsAscii(std::string("A\0\r\n\x7F", 5)));
+  EXPECT_FALSE(IsAscii("ABC\x80"));
+  EXPECT_FALSE(IsAscii("\xFF"));
+  EXPECT_FALSE(IsAscii("あ"));
+}
+
 }  // namespace

@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, StrToIntRefuses,
 TEST(StrToIntMessage, isShiftJisBytes) {
   try {
     StrToInt("0x");
+    FAIL() << "'0x' converted";
   } catch (const EConvertError& e) {
     // "'0x' は整数ではありません" in code page 932.
     EXPECT_EQ(e.Message,

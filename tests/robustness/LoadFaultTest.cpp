@@ -21,7 +21,7 @@
 #include <thread>
 #include <vector>
 
-#include "FileRun.h"
+#include "AnalysisRun.h"
 
 namespace {
 
@@ -29,11 +29,11 @@ using fixture::SampleJpeg;
 using fixture::TempFile;
 
 // Analyses the sample, lets Fault act on the chosen file, then loads it again.
-FileRun LoadAfterFault(const std::function<void(const std::string&)>& fault,
-                       std::vector<std::string>* earlier) {
+AnalysisRun LoadAfterFault(const std::function<void(const std::string&)>& fault,
+                           std::vector<std::string>* earlier) {
   const TempFile file(SampleJpeg());
   AnalysisState state;
-  const FileRun first = RunPath(state, file.path());
+  const AnalysisRun first = RunPath(state, file.path());
   EXPECT_EQ(first.outcome, LoadOutcome::Analysed);
   *earlier = first.lines;
   fault(file.path());
@@ -55,7 +55,7 @@ TEST(LoadFault, aFileThatCannotBeReadAnyMoreIsRefusedAndTheReportStays) {
   };
   for (const Case& c : cases) {
     std::vector<std::string> earlier;
-    const FileRun run = LoadAfterFault(c.fault, &earlier);
+    const AnalysisRun run = LoadAfterFault(c.fault, &earlier);
     EXPECT_EQ(run.outcome, LoadOutcome::CannotOpen) << c.what;
     EXPECT_EQ(run.lines, earlier) << c.what;
   }
@@ -65,7 +65,8 @@ TEST(LoadFault, aFileThatCannotBeReadAnyMoreIsRefusedAndTheReportStays) {
 TEST(LoadFault, aFileThatLostItsReadPermissionIsRefused) {
   if (geteuid() == 0) GTEST_SKIP() << "read permission does not stop root";
   std::vector<std::string> earlier;
-  const FileRun run = LoadAfterFault([](const std::string& p) { ::chmod(p.c_str(), 0); }, &earlier);
+  const AnalysisRun run =
+      LoadAfterFault([](const std::string& p) { ::chmod(p.c_str(), 0); }, &earlier);
   EXPECT_EQ(run.outcome, LoadOutcome::CannotOpen);
   EXPECT_EQ(run.lines, earlier);
 }
@@ -75,7 +76,7 @@ TEST(LoadFault, aFileThatLostItsReadPermissionIsRefused) {
 TEST(LoadFault, aFileLockedByAnotherProgramIsAnalysedAsEver) {
   int holder = -1;
   std::vector<std::string> earlier;
-  const FileRun run = LoadAfterFault(
+  const AnalysisRun run = LoadAfterFault(
       [&holder](const std::string& p) {
         holder = ::open(p.c_str(), O_RDONLY);
         ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
@@ -150,9 +151,9 @@ TEST(LoadFault, onlyRegularFilesAreReadAndOthersAreRefusedWithoutWaiting) {
     ExpectWithoutWaiting(
         [&] {
           AnalysisState state;
-          const FileRun first = RunPath(state, photo.path());
+          const AnalysisRun first = RunPath(state, photo.path());
           const auto loaded = state.LoadBuffer;
-          const FileRun run = RunPath(state, dir + c.name, first.lines);
+          const AnalysisRun run = RunPath(state, dir + c.name, first.lines);
           return run.outcome == c.outcome && run.lines == first.lines && state.LoadBuffer == loaded;
         },
         c.name);

@@ -1,18 +1,22 @@
-// One small crafted file per fault class, each bending one field of the sample file (the
-// worked example: TIFF header at file offset 12, IFD0 at TIFF 08, IFD1 at 32, Make at 80,
-// Model at 86, ExposureTime at A0, SubIFD at B0, date at F2). Every case states the whole
+// One small crafted file per fault class, each bending one field of the sample photograph
+// (TIFF header at file offset 12, IFD0 at TIFF 08, IFD1 at 32, Make at 80, Model at 86,
+// ExposureTime at A0, SubIFD at B0, date at F2). Every case states the whole
 // report it expects as the sample's report with the lines that change, so that nothing
 // else may happen.
 
 #include <gtest/gtest.h>
 
-#include "FileRun.h"
+#include <cstdio>
+
+#include "AnalysisRun.h"
+#include "SampleReport.h"
 
 namespace {
 
 using fixture::Bytes;
 using fixture::ExifJpeg;
 using fixture::SampleJpeg;
+using fixture::SampleReport;
 using fixture::SampleTiff;
 using fixture::Tiff;
 
@@ -38,18 +42,19 @@ constexpr size_t kMakeLine = 31;
 constexpr size_t kExposureLine = 37;
 constexpr size_t kDateLine = 40;
 
-const char kExposureLabel[] = "   シャタ－　";
-const char kDateLabel[] = "　　　　   　　　　　　　　撮影日　";
+using fixture::kDateLabel;
+using fixture::kExposureLabel;
 
-// The sample's report, itself checked line by line by the worked-example test.
-const std::vector<std::string>& SampleReport() {
-  static const std::vector<std::string> lines = [] {
-    const FileRun run = RunBytes(SampleJpeg());
-    EXPECT_EQ(run.outcome, LoadOutcome::Analysed);
-    EXPECT_EQ(run.error, "");
-    return run.lines;
-  }();
-  return lines;
+// The message of the conversion error for Text.
+std::string NotAnInteger(const std::string& text) {
+  return "'" + text + "' は整数ではありません";
+}
+
+// OffsetPrefixed's prefix for a HexImage position.
+std::string Prefix(long long position) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%05llX", position / 2);
+  return std::string(digits) + "H  : ";
 }
 
 std::vector<std::string> Without(std::vector<std::string> lines, size_t first, size_t count) {
@@ -62,7 +67,7 @@ std::vector<std::string> FirstLines(const std::vector<std::string>& lines, size_
   return std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(count));
 }
 
-void ExpectReport(const FileRun& run, const std::vector<std::string>& expected,
+void ExpectReport(const AnalysisRun& run, const std::vector<std::string>& expected,
                   const std::string& error = "") {
   EXPECT_EQ(run.outcome, LoadOutcome::Analysed);
   EXPECT_EQ(run.error, error);
@@ -86,12 +91,12 @@ std::vector<std::string> ReportWithEmptySubIfd(const std::string& value,
 
 TEST(MalformedFile, subIfdPointerToTheLastByteOfTheBufferListsAZeroCount) {
   // TIFF offset 3A8B is file offset 14999, the last byte of the load buffer.
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x3A8B)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x3A8B)));
   ExpectReport(run, ReportWithEmptySubIfd("0x00003A8B", "03A97H  : 0x00"));
 }
 
 TEST(MalformedFile, subIfdPointerJustPastTheBufferEndsWithTheConversionError) {
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x3A8C)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x3A8C)));
   std::vector<std::string> expected = FirstLines(SampleReport(), kSubIfdCountLine);
   expected[kExifPointerLine] = "0002EH  : 0x8769 0x0004 0x00000001 0x00003A8C ";
   ExpectReport(run, expected, NotAnInteger("0x"));
@@ -99,7 +104,7 @@ TEST(MalformedFile, subIfdPointerJustPastTheBufferEndsWithTheConversionError) {
 
 TEST(MalformedFile, asciiValueThreeBytesBeforeTheEndOfTheBufferReadsNoFurther) {
   // TIFF offset 3A89 is file offset 14997: three zero bytes remain of the six counted.
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kMakeValue, 0x3A89)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kMakeValue, 0x3A89)));
   std::vector<std::string> expected = SampleReport();
   expected[kMakeEntryLine] = "00016H  : 0x010F 0x0002 0x00000006 0x00003A89 ";
   expected[kMakeLine] = "0x010F   000000   ";
@@ -139,7 +144,7 @@ TEST(MalformedFile, valueOffsetsThatWrapReadWhereTheWrappedPositionPoints) {
       {0xFFFFFFFF, "0049492A0008", "  0x2A494900  0x00000800   シャタ－　709445888/2048"},
   };
   for (const Case& c : cases) {
-    const FileRun run = RunBytes(
+    const AnalysisRun run = RunBytes(
         ExifJpeg(SampleTiff().Put32(kMakeValue, c.offset).Put32(kExposureValue, c.offset)));
     char value[16];
     std::snprintf(value, sizeof value, "0x%08X", c.offset);
@@ -181,7 +186,7 @@ TEST(MalformedFile, hugeAndNegativeCountsStayInsideTheBuffers) {
   };
   for (const Case& c : cases) {
     const Bytes file = ExifJpeg(SampleTiff().Put32(kMakeCount, c.count).Put32(kDateCount, c.count));
-    const FileRun run = RunBytes(file);
+    const AnalysisRun run = RunBytes(file);
     char count[16];
     std::snprintf(count, sizeof count, "0x%08X", c.count);
     std::vector<std::string> expected = SampleReport();
@@ -199,7 +204,7 @@ TEST(MalformedFile, hugeAndNegativeCountsStayInsideTheBuffers) {
 // IFD1 at file offset 62: 65535 entries are listed from position 129 on, those beyond the
 // HexImage with empty fields, then the link line far past the buffer.
 TEST(MalformedFile, ifd1CountOfFFFFListsEveryEntryAndGoesOn) {
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put16(kIfd1Count, 0xFFFF)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put16(kIfd1Count, 0xFFFF)));
   const std::vector<std::string>& sample = SampleReport();
   EXPECT_EQ(run.outcome, LoadOutcome::Analysed);
   EXPECT_EQ(run.error, "");
@@ -226,7 +231,7 @@ TEST(MalformedFile, ifd1CountOfFFFFListsEveryEntryAndGoesOn) {
 }
 
 TEST(MalformedFile, ifd0LinkBackAtIfd0ListsIfd0AgainAsIfd1AndStops) {
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kIfd0Link, 0x08)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kIfd0Link, 0x08)));
   std::vector<std::string> expected = SampleReport();
   const std::string link = "0003AH  : 0x00000008";
   expected[kIfd0LinkLine] = link;
@@ -239,14 +244,14 @@ TEST(MalformedFile, ifd0LinkBackAtIfd0ListsIfd0AgainAsIfd1AndStops) {
 }
 
 TEST(MalformedFile, ifd0LinkAtTheTiffHeaderMeansNoIfd1) {
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kIfd0Link, 0)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kIfd0Link, 0)));
   std::vector<std::string> expected = SampleReport();
   expected[kIfd0LinkLine] = "0003AH  : 0x00000000";
   ExpectReport(run, Without(expected, kIfd1CountLine, 4));
 }
 
 TEST(MalformedFile, subIfdPointerBackAtIfd0ListsIfd0OnceMore) {
-  const FileRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x08)));
+  const AnalysisRun run = RunBytes(ExifJpeg(SampleTiff().Put32(kExifPointerValue, 0x08)));
   std::vector<std::string> expected = ReportWithEmptySubIfd("0x00000008", "00014H  : 0x03");
   const std::vector<std::string> entries(expected.begin() + kMakeEntryLine,
                                          expected.begin() + kMakeEntryLine + 3);
@@ -267,7 +272,7 @@ TEST(MalformedFile, rationalsWithZeroOrNegativeDenominatorsAreShownAsStored) {
       {0x80000000, 0xFFFFFFFF, "0x829A  0x80000000  0xFFFFFFFF   シャタ－　-2147483648/-1"},
   };
   for (const Case& c : cases) {
-    const FileRun run =
+    const AnalysisRun run =
         RunBytes(ExifJpeg(SampleTiff().PutRational(kExposureRational, c.numerator, c.denominator)));
     std::vector<std::string> expected = SampleReport();
     expected[kExposureLine] = c.line;
@@ -279,7 +284,7 @@ TEST(MalformedFile, rationalsWithZeroOrNegativeDenominatorsAreShownAsStored) {
 // Markup and control characters in a value are kept as bytes in one report line.
 TEST(MalformedFile, makeHoldingMarkupAndControlCharactersIsKeptAsPlainBytes) {
   const std::string make = "<b>x</b>\x01\x1B\x7F\t\r\n";
-  const FileRun run = RunBytes(
+  const AnalysisRun run = RunBytes(
       ExifJpeg(SampleTiff().PutText(0x120, make).Put32(kMakeCount, 15).Put32(kMakeValue, 0x120)));
   std::vector<std::string> expected = SampleReport();
   expected[kMakeEntryLine] = "00016H  : 0x010F 0x0002 0x0000000F 0x00000120 ";
@@ -289,7 +294,7 @@ TEST(MalformedFile, makeHoldingMarkupAndControlCharactersIsKeptAsPlainBytes) {
 
 TEST(MalformedFile, fileNameHoldingMarkupIsLoadedByItsBytes) {
   ExpectReport(RunBytes(SampleJpeg(), "<b>x</b>.jpg"), SampleReport());
-  const FileRun refused = RunBytes(SampleJpeg(), "<b>x</b>.txt");
+  const AnalysisRun refused = RunBytes(SampleJpeg(), "<b>x</b>.txt");
   EXPECT_EQ(refused.outcome, LoadOutcome::NotJpg);
   EXPECT_TRUE(refused.lines.empty());
   EXPECT_EQ(RefusalMessage(LoadOutcome::NotJpg), "ＪＰＧ　ファイルではないようです");

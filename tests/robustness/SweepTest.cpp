@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <set>
 
-#include "FileRun.h"
+#include "AnalysisRun.h"
 #include "PhotoLayout.h"
 
 namespace {
@@ -61,7 +61,7 @@ TEST_P(FieldSweep, everyBentFieldEndsWithAReportARefusalOrTheConversionError) {
       }
       const fixture::TempFile bentFile(bent);
       AnalysisState state;
-      FileRun run;
+      AnalysisRun run;
       try {
         run = RunPath(state, bentFile.path());
       } catch (...) {

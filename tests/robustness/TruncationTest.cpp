@@ -6,25 +6,22 @@
 
 #include <filesystem>
 
-#include "FileRun.h"
+#include "AnalysisRun.h"
 #include "PhotoLayout.h"
+#include "SampleReport.h"
 
 namespace {
 
 using fixture::Bytes;
 using fixture::SampleJpeg;
+using fixture::SampleReport;
 
 const std::vector<std::string> kEarlier = {"an earlier report"};
 
-FileRun RunCut(const Bytes& file, size_t cut) {
+AnalysisRun RunCut(const Bytes& file, size_t cut) {
   const fixture::TempFile temp(Bytes(file.begin(), file.begin() + static_cast<long>(cut)));
   AnalysisState state;
   return RunPath(state, temp.path(), kEarlier);
-}
-
-const std::vector<std::string>& SampleReport() {
-  static const std::vector<std::string> lines = RunBytes(SampleJpeg()).lines;
-  return lines;
 }
 
 std::vector<std::string> Lines(size_t first, size_t end) {
@@ -49,7 +46,7 @@ TEST(Truncation, cutsBeforeTheSignaturesAreRefusedAndKeepTheReport) {
       {12, LoadOutcome::NotIntel}, {13, LoadOutcome::NotIntel}, {14, LoadOutcome::NotIntel},
   };
   for (const auto& c : cases) {
-    const FileRun run = RunCut(SampleJpeg(), c.cut);
+    const AnalysisRun run = RunCut(SampleJpeg(), c.cut);
     EXPECT_EQ(run.outcome, c.outcome) << "cut at " << c.cut;
     EXPECT_EQ(run.lines, kEarlier) << "cut at " << c.cut;
   }
@@ -99,7 +96,7 @@ TEST(Truncation, cutsAtEachDirectoryOfTheSampleGiveTheirExactReport) {
       {188, Join({Lines(0, 22), {"000BCH  : 0x00"}, Lines(28, 37)})},
   };
   for (const auto& c : cases) {
-    const FileRun run = RunCut(SampleJpeg(), c.cut);
+    const AnalysisRun run = RunCut(SampleJpeg(), c.cut);
     EXPECT_EQ(run.outcome, LoadOutcome::Analysed) << "cut at " << c.cut;
     EXPECT_EQ(run.error, "") << "cut at " << c.cut;
     EXPECT_EQ(run.lines, c.report) << "cut at " << c.cut;
@@ -123,7 +120,7 @@ TEST_P(PhotoTruncation, cutsAtEachDirectoryKeepTheLinesBeforeTheCut) {
   const Bytes photo = ReadFileBytes(path);
   PhotoLayout layout;
   ASSERT_TRUE(ReadPhotoLayout(photo, &layout));
-  const FileRun whole = RunBytes(photo);  // a private copy, as for the cut files
+  const AnalysisRun whole = RunBytes(photo);  // a private copy, as for the cut files
   ASSERT_EQ(whole.outcome, LoadOutcome::Analysed);
 
   std::vector<size_t> cuts = {
@@ -134,7 +131,7 @@ TEST_P(PhotoTruncation, cutsAtEachDirectoryKeepTheLinesBeforeTheCut) {
   for (size_t cut : cuts) {
     if (cut > photo.size()) continue;
     SCOPED_TRACE("cut at " + std::to_string(cut));
-    const FileRun run = RunCut(photo, cut);
+    const AnalysisRun run = RunCut(photo, cut);
     if (cut < layout.exifAt + 4) {
       EXPECT_EQ(run.outcome, LoadOutcome::NotExif);
     } else if (cut < layout.tiffBase + 3) {  // the header's last byte is zero
