@@ -13,8 +13,8 @@ class TForm;
 std::vector<std::string> DroppedLocalFiles(const QMimeData* Data);
 
 // Makes Form take drops that hold at least one local file; other drops are refused at the
-// door. OnDrop gets the local files after the drop has completed (the file manager is never
-// kept waiting behind a message box) and runs as a command: a failure escaping it is shown
-// with the default exception display. The drop is always a copy, so the file manager never
-// deletes the source as it would after a move.
+// door. OnDrop gets the local files (at least one) once the drop has completed, so that the
+// file manager is never kept waiting behind a message box, and runs as a command: a failure
+// escaping it is shown with the default exception display. The drop is always a copy, so the
+// file manager never deletes the source as it would after a move.
 void AcceptDroppedFiles(TForm& Form, std::function<void(const std::vector<std::string>&)> OnDrop);
