@@ -1,9 +1,12 @@
 #include "Camera1.h"
 
+#include "FileDrop.h"
+#include "FileSystemLists.h"
 #include "Fonts.h"
 #include "LoadFile.h"
 #include "ReportPrinting.h"
 #include "ReportSaving.h"
+#include "StartArguments.h"
 #include "Unit2.h"
 
 AnalysisState Analysis;
@@ -51,6 +54,10 @@ TForm1::TForm1() {
   SaveDialog1 = saveDialog_.get();
 
   SetTabOrder({Button1, Button2, Button3, Button4, Memo1});
+
+  // A file dropped from a file manager is analysed as if chosen; of several, the first.
+  AcceptDroppedFiles(*this,
+                     [this](const std::vector<std::string>& Paths) { AnalyseFile(Paths.front()); });
 }
 
 void TForm1::Button2Click(TObject*) {
@@ -59,6 +66,15 @@ void TForm1::Button2Click(TObject*) {
 
 void TForm1::Button1Click(TObject*) {
   Form2->ShowModal();
+  AnalyseSelectedFile();
+}
+
+void TForm1::AnalyseFile(const std::string& Path) {
+  Form2->ChooseFile(ChooserPath(Path, CurrentDirectory()));
+  AnalyseSelectedFile();
+}
+
+void TForm1::AnalyseSelectedFile() {
   const LoadOutcome outcome = LoadAndAnalyze(Analysis, *Memo1->Lines);
   const std::string message = RefusalMessage(outcome);
   if (!message.empty()) Application->MessageBox(message, "警告");

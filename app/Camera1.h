@@ -33,7 +33,14 @@ class TForm1 : public TForm {
   // Saves Memo1's lines (SaveReport).
   void Button4Click(TObject* Sender);
 
+  // Analyses Path (native bytes; relative to the current directory unless it starts with
+  // "/") as if the user had chosen it in the chooser: the same checks, warnings and report,
+  // and the chooser then starts in its folder. For a file named at start or dropped.
+  void AnalyseFile(const std::string& Path);
+
  private:
+  // The command's part after the chooser: loads SelectedFile into the report or warns.
+  void AnalyseSelectedFile();
   std::unique_ptr<TPrintDialog> printDialog_;
   std::unique_ptr<TSaveDialog> saveDialog_;
 };

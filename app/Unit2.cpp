@@ -1,7 +1,11 @@
 #include "Unit2.h"
 
+#include <algorithm>
+
 #include "Camera1.h"
+#include "FileSystemLists.h"
 #include "Fonts.h"
+#include "StartArguments.h"
 
 TForm2* Form2 = nullptr;
 
@@ -60,4 +64,23 @@ void TForm2::Button1Click(TObject*) {
 
 void TForm2::FileListBox1DblClick(TObject*) {
   Close();
+}
+
+void TForm2::ChooseFile(const std::string& Path) {
+  const std::string folder = FolderOf(Path);
+  std::vector<std::string> subdirectories;
+  if (ListSubdirectories(folder, subdirectories)) {
+    try {
+      DriveComboBox1->SetDrive(RootOf(folder, DriveComboBox1->Drives()));
+      DirectoryListBox1->SetDirectory(folder);
+      const auto& names = FileListBox1->Items();
+      const auto found =
+          std::find(names.begin(), names.end(), Path.substr(Path.find_last_of('/') + 1));
+      if (found != names.end()) FileListBox1->SetItemIndex(int(found - names.begin()));
+    } catch (const Exception&) {
+      // The folder went away in between: the lists show what they could reach.
+    }
+  }
+  Analysis.SelectedFile = Path;
+  Label1->SetCaptionFromPath(Path);
 }

@@ -24,6 +24,12 @@ class TForm2 : public TForm {
   void Button1Click(TObject* Sender);
   // Closes the window, as "選択" does (the click before stored the file).
   void FileListBox1DblClick(TObject* Sender);
+
+  // Takes Path (a full path) as the chosen file without showing the window, as a click on
+  // it in the file list would: SelectedFile and Label1 hold it, and the lists move to its
+  // folder with the file selected when that folder can be read (they stay where they are
+  // otherwise).
+  void ChooseFile(const std::string& Path);
 };
 
 extern TForm2* Form2;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
+  dpkg-dev desktop-file-utils appstream man-db lintian
 )
 
 missing=()

@@ -119,7 +119,7 @@ TEST(LoadAndAnalyze, readsTenThousandBytesOrToTheEndHoweverLittleEachReadDeliver
   const TempFile photo(large);
   const TempFile small(SampleJpeg());
   AnalysisState whole;
-  const Load expected = LoadPath(whole, photo.path());
+  const AnalysisRun expected = LoadPath(whole, photo.path());
   ASSERT_EQ(expected.outcome, LoadOutcome::Analysed);
 
   InjectedFaults faults;
@@ -128,7 +128,7 @@ TEST(LoadAndAnalyze, readsTenThousandBytesOrToTheEndHoweverLittleEachReadDeliver
     fault::ReadLimit = limit;
     fault::ReadCalls = 0;
     AnalysisState state;
-    EXPECT_EQ(LoadPath(state, photo.path()).report, expected.report) << limit;
+    EXPECT_EQ(LoadPath(state, photo.path()).lines, expected.lines) << limit;
     EXPECT_EQ(state.LoadBuffer, whole.LoadBuffer) << limit;
     EXPECT_EQ(fault::ReadCalls, static_cast<int>((10000 + limit - 1) / limit)) << limit;
   }
@@ -152,9 +152,9 @@ TEST(LoadAndAnalyze, refusesAFileWhoseReadFailsPartWay) {
     return -1;
   };
   fault::ReadCalls = 0;
-  const Load load = LoadPath(state, failing.path());
+  const AnalysisRun load = LoadPath(state, failing.path());
   EXPECT_EQ(load.outcome, LoadOutcome::CannotOpen);
-  EXPECT_EQ(load.report, kEarlierReport);
+  EXPECT_EQ(load.lines, kEarlierReport);
 }
 
 // Both signatures count only where they start on a whole byte.
