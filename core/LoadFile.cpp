@@ -25,6 +25,15 @@ bool LoadFileStart(AnalysisState& State) {
 
 }  // namespace
 
+// Provisional: today's reading, with the exclusive read-only open of the load command.
+int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Count) {
+  const int handle = FileOpen(FileName, fmOpenRead | fmShareExclusive);
+  if (handle < 0) return -1;
+  const int read = FileRead(handle, Buffer, Count);
+  FileClose(handle);
+  return read < 0 ? -1 : read;
+}
+
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
   if (UpperCase(ExtractFileExt(State.SelectedFile)) != ".JPG") return LoadOutcome::NotJpg;

@@ -2,6 +2,7 @@
 // The "ファイル選択" command after the chooser: checks the name of State.SelectedFile,
 // loads the file's first bytes, checks the signatures and analyses it into the report.
 
+#include <cstdint>
 #include <string>
 
 #include "AnalysisState.h"
@@ -19,6 +20,10 @@ enum class LoadOutcome {
 // Runs the command for State.SelectedFile. Every outcome but Analysed leaves Report as it
 // was. EConvertError from the analysis passes through, with the lines appended so far kept.
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report);
+
+// Reads up to Count bytes from the start of FileName into Buffer. Returns the number read,
+// or -1 when the file cannot be opened or read.
+int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Count);
 
 // The warning (Shift-JIS) that a refusal shows; empty for Analysed and NothingChosen.
 std::string RefusalMessage(LoadOutcome Outcome);

@@ -81,7 +81,7 @@ struct ContractCase {
 
 TEST_F(ExifReportTest, FollowsItsContractForEachKindOfArgument) {
   const std::string synopsis =
-      "usage: exif-report [--sjis] FILE...\n"
+      "usage: exif-report [--sjis] [--extended] FILE...\n"
       "       exif-report --help | --version\n";
   const std::vector<ContractCase> cases = {
       {"a good file prints its report as UTF-8", {"@sample.jpg"}, 0, "@utf8", ""},
@@ -236,7 +236,7 @@ TEST_F(ExifReportTest, AFailedWriteOnStdoutIsReported) {
 TEST_F(ExifReportTest, HelpShowsTheUsage) {
   const ReportRun run = RunReport({"--help"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.rfind("usage: exif-report [--sjis] FILE...\n", 0), 0u);
+  EXPECT_EQ(run.out.rfind("usage: exif-report [--sjis] [--extended] FILE...\n", 0), 0u);
   EXPECT_NE(run.out.find("--sjis"), std::string::npos);
   EXPECT_EQ(run.err, "");
 }
