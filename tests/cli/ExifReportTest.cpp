@@ -137,10 +137,10 @@ TEST_F(ExifReportTest, FollowsItsContractForEachKindOfArgument) {
        "",
        "exif-report: unknown option '--frobnicate'\n" + synopsis},
       {"an unknown short option is a usage error",
-       {"@sample.jpg", "-x"},
+       {"@sample.jpg", "-q"},
        2,
        "",
-       "exif-report: unknown option '-x'\n" + synopsis},
+       "exif-report: unknown option '-q'\n" + synopsis},
   };
 
   const std::vector<std::string> sampleLines = CoreReportLines(sample_.path());
