@@ -1,5 +1,6 @@
 #include "Camera1.h"
 
+#include "ExtendedMode.h"
 #include "Fonts.h"
 #include "LoadFile.h"
 #include "ReportPrinting.h"
@@ -51,6 +52,7 @@ TForm1::TForm1() {
   SaveDialog1 = saveDialog_.get();
 
   SetTabOrder({Button1, Button2, Button3, Button4, Memo1});
+  InstallExtendedCommand(*this, false);
 }
 
 void TForm1::Button2Click(TObject*) {
@@ -59,8 +61,8 @@ void TForm1::Button2Click(TObject*) {
 
 void TForm1::Button1Click(TObject*) {
   Form2->ShowModal();
-  const LoadOutcome outcome = LoadAndAnalyze(Analysis, *Memo1->Lines);
-  const std::string message = RefusalMessage(outcome);
+  const LoadOutcome outcome = LoadAndAnalyzeInMode(Analysis, *Memo1->Lines);
+  const std::string message = RefusalMessageInMode(outcome);
   if (!message.empty()) Application->MessageBox(message, "警告");
 }
 

@@ -2,15 +2,17 @@
 // until the main window closes.
 
 #include "Camera1.h"
+#include "ExtendedMode.h"
 #include "Forms.h"
 #include "Startup.h"
 #include "Unit2.h"
 
-int main() {
+int main(int argc, char** argv) {
   TApplication application;
-  return RunGuarded([] {
+  return RunGuarded([argc, argv] {
     Application->Initialize();
     Application->CreateForm(Form1);
+    if (ExtendedRequested(argc, argv)) SetExtendedAnalysis(*Form1, true, false);
     Application->CreateForm(Form2);
     Application->Run();
   });

@@ -29,6 +29,9 @@ void QuietMessages(QtMsgType Type, const QMessageLogContext& Context, const QStr
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Remembered options go to a folder of this run, never to the user's own.
+  char config[] = "/tmp/app-tests-config-XXXXXX";
+  if (mkdtemp(config) != nullptr) setenv("XDG_CONFIG_HOME", config, 1);
   qtMessages = qInstallMessageHandler(QuietMessages);
   TApplication application;
   application.Initialize();

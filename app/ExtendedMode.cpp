@@ -1,0 +1,52 @@
+#include "ExtendedMode.h"
+
+#include <cstring>
+
+#include "Camera1.h"
+#include "ExtendedLoad.h"
+#include "MemoCommands.h"
+#include "Settings.h"
+
+const char kExtendedCommandCaption[] = "拡張解析（モトローラ形式・GPS）";
+const char kExtendedCaptionSuffix[] = "（拡張解析）";
+
+namespace {
+
+const char kSettingKey[] = "ExtendedAnalysis";
+
+bool extendedOn = false;
+std::string specifiedCaption;  // the main window's caption as designed
+
+}  // namespace
+
+void InstallExtendedCommand(TForm1& Form, bool OnForThisRun) {
+  specifiedCaption = Form.Caption();
+  AddMemoCommand(*Form.Memo1, {kExtendedCommandCaption, [] { return extendedOn; },
+                               [&Form] { SetExtendedAnalysis(Form, !extendedOn, true); }});
+  SetExtendedAnalysis(Form, OnForThisRun || ReadBoolSetting(kSettingKey, false), false);
+}
+
+bool ExtendedAnalysisOn() {
+  return extendedOn;
+}
+
+void SetExtendedAnalysis(TForm1& Form, bool On, bool Remember) {
+  extendedOn = On;
+  Form.SetCaption(On ? specifiedCaption + kExtendedCaptionSuffix : specifiedCaption);
+  if (Remember) WriteBoolSetting(kSettingKey, On);
+}
+
+LoadOutcome LoadAndAnalyzeInMode(AnalysisState& State, TStrings& Report) {
+  return extendedOn ? LoadAndAnalyzeExtended(State, Report) : LoadAndAnalyze(State, Report);
+}
+
+std::string RefusalMessageInMode(LoadOutcome Outcome) {
+  return extendedOn ? ExtendedRefusalMessage(Outcome) : RefusalMessage(Outcome);
+}
+
+bool ExtendedRequested(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--extended") == 0) return true;
+  }
+  return false;
+}
