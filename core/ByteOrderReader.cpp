@@ -11,6 +11,12 @@ void AppendHexByte(uint8_t byte, std::string& out) {
   out += kHexDigits[byte & 0x0F];
 }
 
+char* PutHexByte(uint8_t byte, char* out) {
+  *out++ = kHexDigits[byte >> 4];
+  *out++ = kHexDigits[byte & 0x0F];
+  return out;
+}
+
 // TIFF data types whose items are one byte (BYTE, ASCII, SBYTE, UNDEFINED) or two
 // (SHORT, SSHORT).
 bool IsByteType(uint32_t type) {
@@ -31,18 +37,20 @@ ByteSpan ByteOrderReader::Bytes(int64_t Offset, int64_t Count) const {
 
 std::string ByteOrderReader::StoredHex(int64_t Offset, int64_t Count) const {
   const ByteSpan span = Bytes(Offset, Count);
-  std::string out;
-  out.reserve(2 * span.Size);
-  for (uint32_t i = 0; i < span.Size; ++i) AppendHexByte(span.Data[i], out);
+  std::string out(2 * size_t{span.Size}, '0');
+  char* put = out.data();
+  for (uint32_t i = 0; i < span.Size; ++i) put = PutHexByte(span.Data[i], put);
   return out;
 }
 
 std::string ByteOrderReader::NumberText(int64_t Offset, int64_t Width) const {
   const ByteSpan span = Bytes(Offset, Width);
-  std::string out = "0x";
+  std::string out(2 + 2 * size_t{span.Size}, 'x');
+  out[0] = '0';
+  char* put = out.data() + 2;
   for (uint32_t i = 0; i < span.Size; ++i) {
     const uint32_t at = order_ == ByteOrder::Intel ? span.Size - 1 - i : i;
-    AppendHexByte(span.Data[at], out);
+    put = PutHexByte(span.Data[at], put);
   }
   return out;
 }

@@ -168,6 +168,7 @@ class ExtendedListing {
     }
 
     int64_t at = start + 2;
+    if (at < reader_.Size()) into.reserve(std::min<int64_t>(count, (reader_.Size() - at) / 12 + 1));
     for (int32_t k = 0; k < count && at < reader_.Size(); ++k, at += 12) {
       into.push_back(ReadEntry(at));
       const ExtendedEntry& entry = into.back();
