@@ -42,8 +42,16 @@ bool LoadExtendedBytes(const std::string& File, std::vector<uint8_t>& Bytes) {
     if (walk.What == SegmentWalk::Outcome::NeedMore) more = std::max(walk.NeededBytes, 2 * wanted);
     more = std::min(more, kExtendedReadLimit);
     // Each round reads more than the last, up to the limit, so the loop ends.
-    if (!fileGoesOn || more <= wanted) return true;
-    wanted = more;
+    if (fileGoesOn && more > wanted) {
+      wanted = more;
+      continue;
+    }
+    // Only the specified load's bytes, or as far as the segment reaches, are kept.
+    const int64_t reach = walk.What == SegmentWalk::Outcome::Found
+                              ? std::max<int64_t>(walk.SegmentEnd, kMaxLoadBytes)
+                              : kMaxLoadBytes;
+    if (static_cast<int64_t>(Bytes.size()) > reach) Bytes.resize(static_cast<size_t>(reach));
+    return true;
   }
 }
 

@@ -15,9 +15,9 @@
 // offset, and the load ends where that segment ends (at most 64 KB further).
 constexpr int64_t kExtendedLookLimit = 1 << 20;
 
-// The bytes that the extended analysis reads of File: at least its first 10000 bytes (as
-// the specified load), and further up to the end of its Exif segment. Empty with a false
-// result when the file cannot be read.
+// The bytes that the extended analysis reads of File: its first 10000 bytes (as the
+// specified load), or more when its Exif segment reaches further, up to that segment's end.
+// Empty with a false result when the file cannot be read.
 bool LoadExtendedBytes(const std::string& File, std::vector<uint8_t>& Bytes);
 
 // Checks and analyses Bytes, the loaded start of a file, into Report: NotExif when "Exif"
