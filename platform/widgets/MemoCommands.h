@@ -18,5 +18,5 @@ struct MemoCommand {
 void AddMemoCommand(TMemo& Memo, MemoCommand Command);
 
 // The context menu as it opens over Memo: the standard commands, a separator and the added
-// ones. The caller owns it.
+// ones. The caller may delete it; otherwise it goes with the memo.
 QMenu* MemoContextMenu(TMemo& Memo);

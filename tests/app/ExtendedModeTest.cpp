@@ -59,7 +59,8 @@ TEST_F(ExtendedModeTest, isOffAsDesignedAndSwitchedFromTheMemosContextMenu) {
   EXPECT_TRUE(ReadBoolSetting("ExtendedAnalysis", false));
   EXPECT_TRUE(Command(menu)->isChecked());
 
-  // A later run starts with the remembered choice.
+  // A later run starts with the remembered choice. The menu goes with its memo.
+  menu.release();
   delete Form1;
   Application->CreateForm(Form1);
   EXPECT_EQ(Form1->Caption(), std::string(kCaption) + "（拡張解析）");
