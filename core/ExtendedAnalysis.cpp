@@ -140,8 +140,8 @@ class ExtendedListing {
 
   // Directory at Start: 16-bit count | 12-byte entries (tag 2, type 2, count 4, value 4)
   // | 32-bit link to the next directory. Entries that start beyond the loaded bytes are not
-  // listed. A directory that was listed before is named instead of listed again. Returns
-  // the link, converted when WithLink, else 0.
+  // listed. A directory that was listed before is named instead of listed again. The link
+  // line follows when WithLink; IFD0's link is converted and returned, any other gives 0.
   int64_t ListDirectory(const char* name, int64_t start, CountLine style, bool withLink,
                         std::vector<ExtendedEntry>& into) {
     into.clear();
