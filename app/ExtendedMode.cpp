@@ -15,12 +15,12 @@ namespace {
 const char kSettingKey[] = "ExtendedAnalysis";
 
 bool extendedOn = false;
-std::string specifiedCaption;  // the main window's caption as designed
+std::string designedCaption;  // the main window's caption as designed
 
 }  // namespace
 
 void InstallExtendedCommand(TForm1& Form, bool OnForThisRun) {
-  specifiedCaption = Form.Caption();
+  designedCaption = Form.Caption();
   AddMemoCommand(*Form.Memo1, {kExtendedCommandCaption, [] { return extendedOn; },
                                [&Form] { SetExtendedAnalysis(Form, !extendedOn, true); }});
   SetExtendedAnalysis(Form, OnForThisRun || ReadBoolSetting(kSettingKey, false), false);
@@ -32,7 +32,7 @@ bool ExtendedAnalysisOn() {
 
 void SetExtendedAnalysis(TForm1& Form, bool On, bool Remember) {
   extendedOn = On;
-  Form.SetCaption(On ? specifiedCaption + kExtendedCaptionSuffix : specifiedCaption);
+  Form.SetCaption(On ? designedCaption + kExtendedCaptionSuffix : designedCaption);
   if (Remember) WriteBoolSetting(kSettingKey, On);
 }
 

@@ -19,10 +19,10 @@ constexpr uint32_t kIsoSpeedRatings = 0x8827;
 constexpr uint32_t kDateTimeOriginal = 0x9003;
 constexpr uint32_t kMeteringMode = 0x9207;
 
-// The most characters an ASCII value shows, as the specified analysis's text buffer holds.
+// The most characters an ASCII value shows, as the standard analysis's text buffer holds.
 constexpr int64_t kAsciiTextLimit = 256;
 
-// The texts of the specified report, which this one repeats.
+// The texts of the standard report, which this one repeats.
 const char kIfd0Heading[] = "IFD0の一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
 const char kSubIfdHeading[] = "SubIFDの一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
 const char kExposureLabel[] = "   シャタ－　";

@@ -1,5 +1,5 @@
 #pragma once
-// The extended analysis: the report of the specified analysis, line for line in the same
+// The extended analysis: the report of the standard analysis, line for line in the same
 // formats, for a TIFF structure in either byte order anywhere in the loaded bytes, with the
 // interoperability and GPS directories listed after the Exif directory and a GPS section
 // after the interpretation.

@@ -8,7 +8,7 @@
 
 namespace {
 
-// The first read: the specified load's 10000 bytes and some more, since many cameras write
+// The first read: the standard load's 10000 bytes and some more, since many cameras write
 // an Exif segment a little longer than 10000 bytes and a second read costs more than these.
 constexpr int64_t kFirstRead = 16 * 1024;
 
@@ -46,7 +46,7 @@ bool LoadExtendedBytes(const std::string& File, std::vector<uint8_t>& Bytes) {
       wanted = more;
       continue;
     }
-    // Only the specified load's bytes, or as far as the segment reaches, are kept.
+    // Only the standard load's bytes, or as far as the segment reaches, are kept.
     const int64_t reach = walk.What == SegmentWalk::Outcome::Found
                               ? std::max<int64_t>(walk.SegmentEnd, kMaxLoadBytes)
                               : kMaxLoadBytes;
@@ -66,8 +66,8 @@ LoadOutcome AnalyzeExtendedBytes(std::vector<uint8_t> Bytes, TStrings& Report) {
     header = FirstTiffHeader(Bytes);
   }
   if (!header) return LoadOutcome::NotIntel;
-  // Zeros after the file, as the specified load buffer holds, so that a short file gives
-  // the report that the specified analysis gives.
+  // Zeros after the file, as the standard load buffer holds, so that a short file gives
+  // the report that the standard analysis gives.
   if (Bytes.size() < static_cast<size_t>(kLoadBufferSize)) Bytes.resize(kLoadBufferSize, 0);
   AnalyzeExifExtended(Bytes, *header, Report);
   return LoadOutcome::Analysed;

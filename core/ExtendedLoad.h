@@ -1,5 +1,5 @@
 #pragma once
-// The file-selection command with the extended analysis: checks the name as the specified
+// The file-selection command with the extended analysis: checks the name as the standard
 // command does, reads the file as far as its Exif segment reaches, finds the TIFF header in
 // either byte order and writes the extended report.
 
@@ -16,7 +16,7 @@
 constexpr int64_t kExtendedLookLimit = 1 << 20;
 
 // The bytes that the extended analysis reads of File: its first 10000 bytes (as the
-// specified load), or more when its Exif segment reaches further, up to that segment's end.
+// standard load), or more when its Exif segment reaches further, up to that segment's end.
 // Empty with a false result when the file cannot be read.
 bool LoadExtendedBytes(const std::string& File, std::vector<uint8_t>& Bytes);
 
@@ -28,6 +28,6 @@ LoadOutcome AnalyzeExtendedBytes(std::vector<uint8_t> Bytes, TStrings& Report);
 // EConvertError from the analysis passes through, with the lines appended so far kept.
 LoadOutcome LoadAndAnalyzeExtended(AnalysisState& State, TStrings& Report);
 
-// The warning that a refusal of the extended analysis shows: that of the specified one,
+// The warning that a refusal of the extended analysis shows: that of the standard one,
 // except that NotIntel, there, means no TIFF header in either byte order.
 std::string ExtendedRefusalMessage(LoadOutcome Outcome);

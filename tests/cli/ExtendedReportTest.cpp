@@ -1,6 +1,6 @@
 // exif-report with and without --extended over every real photograph and some crafted
-// files: the default report is the specified one, byte for byte, and the extended one keeps
-// it, adding only its own sections, while it also reads what the specified one refuses.
+// files: the default report is the standard one, byte for byte, and the extended one keeps
+// it, adding only its own sections, while it also reads what the standard one refuses.
 
 #include <gtest/gtest.h>
 
@@ -38,13 +38,13 @@ std::vector<std::string> SjisLines(const std::string& out) {
   return lines;
 }
 
-// The specified analysis in this process: the lines, and whether it ran to its end.
+// The standard analysis in this process: the lines, and whether it ran to its end.
 struct CoreRun {
   std::vector<std::string> lines;
   bool complete = false;
 };
 
-CoreRun SpecifiedRun(const std::string& file) {
+CoreRun StandardRun(const std::string& file) {
   auto state = std::make_unique<AnalysisState>();
   state->SelectedFile = file;
   TStringList report;
@@ -61,8 +61,8 @@ TEST(ExtendedReport, KeepsTheDefaultAndAddsOnlyItsOwnSectionsOnEveryFile) {
   std::vector<std::string> files = CorpusPhotos();
   if (files.empty()) GTEST_SKIP() << "no corpus at " << kCorpus;
   ASSERT_EQ(files.size(), 14u);
-  // Crafted: the worked example, its JFIF-first and Motorola forms, and one cut short in
-  // its IFD1, where the specified analysis stops with a conversion error.
+  // Crafted: the sample, its JFIF-first and Motorola forms, and one cut short in
+  // its IFD1, where the standard analysis stops with a conversion error.
   const fixture::TempFile sample(fixture::SampleJpeg(), "sample.jpg");
   const fixture::TempFile jfif(fixture::ExifJpeg(fixture::SampleTiff(), true), "jfif.jpg");
   const fixture::TempFile motorola(fixture::ExifJpeg(fixture::SampleOrderedTiff(true).tiff()),
@@ -74,16 +74,16 @@ TEST(ExtendedReport, KeepsTheDefaultAndAddsOnlyItsOwnSectionsOnEveryFile) {
 
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    const CoreRun specified = SpecifiedRun(file);
+    const CoreRun standard = StandardRun(file);
     const ReportRun plain = RunReport({"--sjis", file});
-    EXPECT_EQ(plain.out, ExpectedOutput(specified.lines, true));
-    EXPECT_EQ(plain.status, specified.complete ? 0 : 1);
+    EXPECT_EQ(plain.out, ExpectedOutput(standard.lines, true));
+    EXPECT_EQ(plain.status, standard.complete ? 0 : 1);
 
     const ReportRun extended = RunReport({"--sjis", "--extended", file});
     const bool hasExif = file.find("image02206") == std::string::npos;
     EXPECT_EQ(extended.status, hasExif ? 0 : 1) << extended.err;
-    if (specified.complete) {
-      EXPECT_EQ(fixture::WithoutAddedSections(SjisLines(extended.out)), specified.lines);
+    if (standard.complete) {
+      EXPECT_EQ(fixture::WithoutAddedSections(SjisLines(extended.out)), standard.lines);
     }
   }
 }

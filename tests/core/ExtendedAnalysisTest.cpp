@@ -1,5 +1,5 @@
 // The extended analysis on crafted files: a Motorola file reads like its Intel twin, an Intel
-// file keeps the specified report, values past 10000 bytes are reached, the GPS section, and
+// file keeps the standard report, values past 10000 bytes are reached, the GPS section, and
 // the guards against malformed directories and segments.
 
 #include <gtest/gtest.h>
@@ -105,19 +105,19 @@ TEST(ExtendedAnalysis, listsTheInteropAndGpsDirectoriesAndInterpretsGps) {
   EXPECT_EQ(std::vector<std::string>(run.lines.end() - gps.size(), run.lines.end()), gps);
 }
 
-TEST(ExtendedAnalysis, givesTheSpecifiedReportOfAnIntelFile) {
+TEST(ExtendedAnalysis, givesTheStandardReportOfAnIntelFile) {
   const fixture::Tiff sample = fixture::SampleTiff();
   for (const Bytes& file : {ExifJpeg(sample), ExifJpeg(sample, true)}) {
-    const AnalysisRun specified = Analyze(file);
+    const AnalysisRun standard = Analyze(file);
     const ExtendedRun extended = RunExtended(file);
-    ASSERT_EQ(specified.error, "");
+    ASSERT_EQ(standard.error, "");
     ASSERT_EQ(extended.error, "");
-    EXPECT_EQ(fixture::WithoutAddedSections(extended.lines), specified.lines);
+    EXPECT_EQ(fixture::WithoutAddedSections(extended.lines), standard.lines);
   }
 }
 
 TEST(ExtendedAnalysis, readsTheWholeSegmentPast10000Bytes) {
-  // The SubIFD and its values lie past file offset 16000, beyond the specified analysis.
+  // The SubIFD and its values lie past file offset 16000, beyond the standard analysis.
   for (const bool motorola : {false, true}) {
     SCOPED_TRACE(motorola ? "Motorola" : "Intel");
     OrderedTiff tiff(motorola);
@@ -203,7 +203,7 @@ TEST(ExtendedAnalysis, looksForTheExifSegmentWithinTheFirstMebibyte) {
   EXPECT_EQ(RunExtendedFile(ExifAfterSegments(17)).outcome, LoadOutcome::NotExif);
 }
 
-TEST(ExtendedAnalysis, refusesAsTheSpecifiedLoadDoesAndNamesAMissingHeader) {
+TEST(ExtendedAnalysis, refusesAsTheStandardLoadDoesAndNamesAMissingHeader) {
   EXPECT_EQ(RunExtended(fixture::FromHex("FFD8 FFE0 0010 4A464946 00")).outcome,
             LoadOutcome::NotExif);
   EXPECT_EQ(RunExtended(fixture::FromHex("FFD8 FFE1 000E 457869660000 4D4D2A00")).outcome,
