@@ -1,5 +1,6 @@
 #include "Camera1.h"
 
+#include "ExtendedMode.h"
 #include "FileDrop.h"
 #include "FileSystemLists.h"
 #include "Fonts.h"
@@ -54,6 +55,7 @@ TForm1::TForm1() {
   SaveDialog1 = saveDialog_.get();
 
   SetTabOrder({Button1, Button2, Button3, Button4, Memo1});
+  InstallExtendedCommand(*this, false);
 
   // A file dropped from a file manager is analysed as if chosen; of several, the first.
   AcceptDroppedFiles(*this,
@@ -75,8 +77,8 @@ void TForm1::AnalyseFile(const std::string& Path) {
 }
 
 void TForm1::AnalyseSelectedFile() {
-  const LoadOutcome outcome = LoadAndAnalyze(Analysis, *Memo1->Lines);
-  const std::string message = RefusalMessage(outcome);
+  const LoadOutcome outcome = LoadAndAnalyzeInMode(Analysis, *Memo1->Lines);
+  const std::string message = RefusalMessageInMode(outcome);
   if (!message.empty()) Application->MessageBox(message, "警告");
 }
 

@@ -14,6 +14,8 @@ StartArguments ParseStartArguments(const std::vector<std::string>& Args) {
       files.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
+    } else if (arg == "--extended" || arg == "-x") {
+      start.Extended = true;
     } else if (arg == "--help") {
       start.What = StartArguments::Action::Help;
     } else {
@@ -37,7 +39,7 @@ StartArguments ParseStartArguments(const std::vector<std::string>& Args) {
 }
 
 std::string StartUsageText() {
-  return "usage: exif-analyzer [FILE]\n"
+  return "usage: exif-analyzer [--extended] [FILE]\n"
          "       exif-analyzer --help\n";
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The command line of exif-analyzer:
-//   exif-analyzer [FILE]
+//   exif-analyzer [--extended] [FILE]
 //   exif-analyzer --help
-// FILE is analysed at start as if it had been chosen in the chooser.
+// FILE is analysed at start as if it had been chosen in the chooser; --extended (-x) turns
+// the extended analysis on for this run.
 
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 struct StartArguments {
   enum class Action { Run, Help, UsageError };
   Action What = Action::Run;
+  bool Extended = false;  // --extended or -x: the extended analysis for this run
   std::string File;   // native bytes, as given; empty when none was given
   std::string Error;  // what was wrong, for UsageError
 };

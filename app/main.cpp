@@ -6,6 +6,7 @@
 
 #include "Camera1.h"
 #include "Dispatch.h"
+#include "ExtendedMode.h"
 #include "Forms.h"
 #include "StartArguments.h"
 #include "Startup.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   return RunGuarded([&start] {
     Application->Initialize();
     Application->CreateForm(Form1);
+    if (start.Extended) SetExtendedAnalysis(*Form1, true, false);
     Application->CreateForm(Form2);
     if (!start.File.empty()) {
       Form1->Show();

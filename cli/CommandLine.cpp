@@ -12,6 +12,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& Args) {
       optionsEnded = true;
     } else if (arg == "--sjis") {
       line.Sjis = true;
+    } else if (arg == "--extended" || arg == "-x") {
+      line.Extended = true;
     } else if (arg == "--help") {
       help = true;
     } else if (arg == "--version") {
@@ -34,7 +36,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& Args) {
 }
 
 std::string SynopsisText() {
-  return "usage: exif-report [--sjis] FILE...\n"
+  return "usage: exif-report [--sjis] [--extended] FILE...\n"
          "       exif-report --help | --version\n";
 }
 
@@ -42,6 +44,9 @@ std::string HelpText() {
   return SynopsisText() +
          "Prints the Exif report of each JPEG file (UTF-8, LF line ends).\n"
          "  --sjis     print the report as saved: Shift-JIS, CR LF line ends\n"
+         "  --extended, -x\n"
+         "             the extended analysis: Motorola byte order, the whole Exif segment,\n"
+         "             the interoperability and GPS directories\n"
          "  --help     show this text\n"
          "  --version  show the version\n"
          "Exit status: 0 all files analysed, 1 a file refused or failed, 2 usage error.\n";

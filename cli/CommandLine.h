@@ -1,6 +1,6 @@
 #pragma once
 // The arguments of exif-report:
-//   exif-report [--sjis] FILE...
+//   exif-report [--sjis] [--extended | -x] FILE...
 //   exif-report --help | --version
 
 #include <string>
@@ -10,6 +10,7 @@ struct CommandLine {
   enum class Action { Report, Help, Version, UsageError };
   Action What = Action::Report;
   bool Sjis = false;               // --sjis: the saved file's bytes instead of UTF-8
+  bool Extended = false;           // --extended, -x: the extended analysis
   std::vector<std::string> Files;  // native bytes, as given
   std::string Error;               // what was wrong, for UsageError
 };

@@ -4,6 +4,7 @@
 
 #include "AnalysisState.h"
 #include "Exceptions.h"
+#include "ExtendedLoad.h"
 #include "LoadFile.h"
 #include "ReportText.h"
 #include "ShiftJis.h"
@@ -27,17 +28,18 @@ struct FileReport {
 // it reads before reading it, so nothing of an earlier file can show. A file that cannot
 // be read is refused before anything is analysed. Reusing it spares the allocation and
 // setup of a state (15 KB of buffers and 150 empty table rows) per file.
-FileReport AnalyseFile(AnalysisState& State, const std::string& File) {
+FileReport AnalyseFile(AnalysisState& State, const std::string& File, bool Extended) {
   FileReport result;
   State.SelectedFile = File;
   try {
-    LoadOutcome outcome = LoadAndAnalyze(State, result.Report);
+    LoadOutcome outcome = Extended ? LoadAndAnalyzeExtended(State, result.Report)
+                                   : LoadAndAnalyze(State, result.Report);
     // Only an empty name comes back as "nothing chosen"; it has no extension, so it is
     // refused like any other name that does not end in .JPG.
     if (outcome == LoadOutcome::NothingChosen) outcome = LoadOutcome::NotJpg;
     result.Complete = outcome == LoadOutcome::Analysed;
     result.Printable = result.Complete;
-    result.Failure = RefusalMessage(outcome);
+    result.Failure = Extended ? ExtendedRefusalMessage(outcome) : RefusalMessage(outcome);
   } catch (const Exception& error) {
     // A value that does not convert ends the analysis; the lines so far are kept.
     result.Printable = true;
@@ -62,7 +64,7 @@ int ReportFiles(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
   int status = kAllAnalysed;
   const auto state = std::make_unique<AnalysisState>();
   for (const std::string& file : Line.Files) {
-    const FileReport result = AnalyseFile(*state, file);
+    const FileReport result = AnalyseFile(*state, file, Line.Extended);
     if (result.Printable) {
       if (withHeaders) {
         if (anyPrinted) Out.Write(LineEnd(Line.Sjis));

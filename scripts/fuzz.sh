@@ -25,10 +25,12 @@ cmake -S . -B "$dir" -DEXIF_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j 2 >/dev/null
 python3 fuzz/make_seeds.py "$dir/seeds"
+# The extended whole-file target starts from the seeds of the whole-file target.
+ln -sfn fuzz_load "$dir/seeds/fuzz_load_extended"
 
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  targets=(fuzz_load fuzz_text_ops)
+  targets=(fuzz_load fuzz_load_extended fuzz_text_ops)
   [[ -x "$dir/fuzz/fuzz_print_cut" ]] && targets+=(fuzz_print_cut)
 fi
 

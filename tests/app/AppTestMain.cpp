@@ -59,6 +59,9 @@ int main(int argc, char** argv) {
     }
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Remembered options go to a folder of this run, never to the user's own.
+  char config[] = "/tmp/app-tests-config-XXXXXX";
+  if (mkdtemp(config) != nullptr) setenv("XDG_CONFIG_HOME", config, 1);
   qtMessages = qInstallMessageHandler(QuietMessages);
   TApplication application;
   application.Initialize();

@@ -25,24 +25,29 @@ TEST(StartArgumentsTest, takesAtMostOneFileAndRefusesUnknownOptions) {
     std::vector<std::string> args;
     Action what;
     std::string file;
+    bool extended;
   };
   const Case cases[] = {
-      {{}, Action::Run, ""},
-      {{"photo.jpg"}, Action::Run, "photo.jpg"},
-      {{"-"}, Action::Run, "-"},
-      {{"--", "-odd.jpg"}, Action::Run, "-odd.jpg"},
-      {{"--help"}, Action::Help, ""},
-      {{"a.jpg", "--help"}, Action::Help, ""},
-      {{"a.jpg", "b.jpg"}, Action::UsageError, ""},
-      {{"--bogus", "a.jpg"}, Action::UsageError, ""},
-      {{"-x"}, Action::UsageError, ""},
-      {{""}, Action::UsageError, ""},
+      {{}, Action::Run, "", false},
+      {{"photo.jpg"}, Action::Run, "photo.jpg", false},
+      {{"-"}, Action::Run, "-", false},
+      {{"--", "-odd.jpg"}, Action::Run, "-odd.jpg", false},
+      {{"--extended", "a.jpg"}, Action::Run, "a.jpg", true},
+      {{"a.jpg", "-x"}, Action::Run, "a.jpg", true},
+      {{"--", "-x"}, Action::Run, "-x", false},
+      {{"--help"}, Action::Help, "", false},
+      {{"a.jpg", "--help"}, Action::Help, "", false},
+      {{"a.jpg", "b.jpg"}, Action::UsageError, "", false},
+      {{"--bogus", "a.jpg"}, Action::UsageError, "", false},
+      {{"-q"}, Action::UsageError, "", false},
+      {{""}, Action::UsageError, "", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
     const StartArguments start = ParseStartArguments(c.args);
     EXPECT_EQ(start.What, c.what);
     EXPECT_EQ(start.File, c.file);
+    EXPECT_EQ(start.Extended, c.extended);
     EXPECT_EQ(start.Error.empty(), c.what != Action::UsageError);
   }
 }

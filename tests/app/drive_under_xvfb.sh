@@ -38,6 +38,8 @@ xvfb_pid=$XVFB_PID
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Remembered options of this run only, so that the user's own choices change nothing here.
+export XDG_CONFIG_HOME="$work/config"
 (cd "$work/photos" && exec "$program") &
 app_pid=$!
 

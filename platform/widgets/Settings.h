@@ -1,0 +1,7 @@
+#pragma once
+// Options remembered between runs of the program, in the user's configuration folder.
+
+#include <string>
+
+bool ReadBoolSetting(const std::string& Key, bool Default);
+void WriteBoolSetting(const std::string& Key, bool Value);
