@@ -24,7 +24,7 @@ cp "$photo" "$work/photos/canon-ixus.jpg"
 echo "notes" >"$work/photos/メモ.txt"
 
 source scripts/xvfb-session.sh
-start_xvfb 1024x768x24 /dev/null
+start_xvfb 1024x768x24 /dev/null -noreset
 pids+=("$XVFB_PID")
 
 (cd "$work/photos" && exec "$program") &

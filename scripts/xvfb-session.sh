@@ -1,11 +1,15 @@
 # Shared by the scripts that drive the program in a display of their own: source it.
 
 # Starts Xvfb at GEOMETRY, its log in LOG, and points DISPLAY at it; XVFB_PID is its process.
+# Further arguments go to Xvfb. Scripts that drive the program pass -noreset: a server resets
+# when its last client leaves, and one of xdotool's short connections ending just as the
+# program connects would then refuse the program.
 start_xvfb() {
   local geometry=$1 log=$2 number
+  shift 2
   number=$(mktemp)
   exec 3<>"$number"
-  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp >"$log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp "$@" >"$log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 50); do [[ -s "$number" ]] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$number")"

@@ -33,7 +33,7 @@ printf '\xff\xd8\xff\xe1\x00\x20Exif\x00\x00II*\x00\x08\x00\x00\x00\x00\x00\x00\
 
 # shellcheck source=../../scripts/xvfb-session.sh
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-start_xvfb 1280x1024x24 "$work/xvfb.log"
+start_xvfb 1280x1024x24 "$work/xvfb.log" -noreset
 xvfb_pid=$XVFB_PID
 
 fail() { echo "FAIL: $*"; exit 1; }

@@ -27,7 +27,7 @@ cp "$corpus/canon-ixus.jpg" "$work/photos/IMG_0001.JPG"
 
 # shellcheck source=../../scripts/xvfb-session.sh
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-start_xvfb 1280x1024x24 "$work/xvfb.log"
+start_xvfb 1280x1024x24 "$work/xvfb.log" -noreset
 xvfb_pid=$XVFB_PID
 
 fail() { echo "FAIL: $*"; exit 1; }
