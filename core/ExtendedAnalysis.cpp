@@ -4,55 +4,17 @@
 
 #include "ExtendedEntry.h"
 #include "GpsInterpretation.h"
+#include "ReportTexts.h"
 #include "TextOps.h"
 
 namespace {
 
-constexpr uint32_t kMake = 0x010F;
-constexpr uint32_t kModel = 0x0110;
 constexpr uint32_t kExifPointer = 0x8769;
 constexpr uint32_t kGpsPointer = 0x8825;
 constexpr uint32_t kInteropPointer = 0xA005;
-constexpr uint32_t kExposureTime = 0x829A;
-constexpr uint32_t kFNumber = 0x829D;
-constexpr uint32_t kIsoSpeedRatings = 0x8827;
-constexpr uint32_t kDateTimeOriginal = 0x9003;
-constexpr uint32_t kMeteringMode = 0x9207;
 
 // The most characters an ASCII value shows, as the standard analysis's text buffer holds.
 constexpr int64_t kAsciiTextLimit = 256;
-
-// The texts of the standard report, which this one repeats.
-const char kIfd0Heading[] = "IFD0の一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
-const char kSubIfdHeading[] = "SubIFDの一部デ－タの解析（タグのオフセット+0ＣＨのデ－タ）";
-const char kExposureLabel[] = "   シャタ－　";
-const char kFNumberLabel[] = "   絞り　　　";
-const char kIsoLabel[] = "　　　　　　               ISO ";
-const char kDateLabel[] = "　　　　   　　　　　　　　撮影日　";
-const char kMeteringLabel[] = "　　　　   　　　　　　　　測光モ－ド　";
-
-const char* MeteringModeName(int32_t mode) {
-  switch (mode) {
-    case 0:
-      return "不明";
-    case 1:
-      return "平均（中央重点平均測光）";
-    case 2:
-      return "中央";
-    case 3:
-      return "スポット";
-    case 4:
-      return "多点";
-    case 5:
-      return "マルチセグメント（評価測光）";
-    case 6:
-      return "部分測光";
-    case 255:
-      return "その他";
-    default:
-      return nullptr;
-  }
-}
 
 // How a directory's entry count is shown on its count line.
 enum class CountLine {
@@ -217,7 +179,7 @@ class ExtendedListing {
     report_.Add("");
     for (const ExtendedEntry& entry : ifd0_) {
       const int32_t tag = StrToInt(entry.Tag);
-      if (tag != static_cast<int32_t>(kMake) && tag != static_cast<int32_t>(kModel)) continue;
+      if (tag != static_cast<int32_t>(kMakeTag) && tag != static_cast<int32_t>(kModelTag)) continue;
       int32_t count = 0;
       const int64_t offset = AsciiOffset(entry, &count);
       report_.Add(entry.Tag + "   " + reader_.StoredHex(offset, count) + "   " +
@@ -249,22 +211,22 @@ class ExtendedListing {
     report_.Add("");
     for (const ExtendedEntry& entry : subIfd_) {
       switch (static_cast<uint32_t>(StrToInt(entry.Tag))) {
-        case kExposureTime:
+        case kExposureTimeTag:
           report_.Add(RationalLine(entry, kExposureLabel));
           break;
-        case kFNumber:
+        case kFNumberTag:
           report_.Add(RationalLine(entry, kFNumberLabel));
           break;
-        case kIsoSpeedRatings:
+        case kIsoSpeedRatingsTag:
           report_.Add(entry.Tag + kIsoLabel + IntToStr(LowShort(entry.Value)));
           break;
-        case kDateTimeOriginal: {
+        case kDateTimeOriginalTag: {
           int32_t count = 0;
           const int64_t offset = AsciiOffset(entry, &count);
           report_.Add(entry.Tag + kDateLabel + AsciiText(offset, count));
           break;
         }
-        case kMeteringMode: {
+        case kMeteringModeTag: {
           const char* name = MeteringModeName(LowShort(entry.Value));
           report_.Add(name ? entry.Tag + kMeteringLabel + name : entry.Tag);
           break;
