@@ -34,3 +34,31 @@ click() {
   xdotool mousemove --window "$1" $(($2 * 96 / 120)) $(($3 * 96 / 120)) click 1
   sleep 0.4
 }
+
+# The start of a script that drives the program in a display of its own: exits 77 (skipped)
+# unless Xvfb, xdotool and xclip are there and CORPUS holds canon-ixus.jpg; makes a private
+# folder WORK, removed with the program (APP_PID) and the server when the script ends; starts
+# the server without resets.
+begin_driven_session() {
+  local corpus=$1 tool
+  for tool in Xvfb xdotool xclip; do
+    command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
+  done
+  [[ -f "$corpus/canon-ixus.jpg" ]] || { echo "no corpus: skipped"; exit 77; }
+  work=$(mktemp -d)
+  app_pid=""
+  XVFB_PID=""
+  trap end_driven_session EXIT
+  start_xvfb 1280x1024x24 "$work/xvfb.log" -noreset
+}
+
+end_driven_session() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$work"
+}
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}

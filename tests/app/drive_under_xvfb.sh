@@ -7,20 +7,9 @@
 set -euo pipefail
 program=$1
 corpus=$2
-for tool in Xvfb xdotool xclip; do
-  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-[[ -f "$corpus/canon-ixus.jpg" ]] || { echo "no corpus: skipped"; exit 77; }
-
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../../scripts/xvfb-session.sh
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
+begin_driven_session "$corpus"
 
 # The chooser starts in the current directory: give it a photograph and a text file.
 mkdir "$work/photos"
@@ -30,13 +19,6 @@ echo "not a photograph" >"$work/photos/b-notes.txt"
 # the analysis stops with a conversion error.
 printf '\xff\xd8\xff\xe1\x00\x20Exif\x00\x00II*\x00\x08\x00\x00\x00\x00\x00\x00\x00\x01\x00' \
   >"$work/photos/c-broken.jpg"
-
-# shellcheck source=../../scripts/xvfb-session.sh
-source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-start_xvfb 1280x1024x24 "$work/xvfb.log" -noreset
-xvfb_pid=$XVFB_PID
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # Remembered options of this run only, so that the user's own choices change nothing here.
 export XDG_CONFIG_HOME="$work/config"

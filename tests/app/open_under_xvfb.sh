@@ -8,29 +8,11 @@ set -euo pipefail
 program=$1
 report_program=$2
 corpus=$3
-for tool in Xvfb xdotool xclip; do
-  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-[[ -f "$corpus/canon-ixus.jpg" ]] || { echo "no corpus: skipped"; exit 77; }
-
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir "$work/photos"
-cp "$corpus/canon-ixus.jpg" "$work/photos/IMG_0001.JPG"
-
 # shellcheck source=../../scripts/xvfb-session.sh
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-start_xvfb 1280x1024x24 "$work/xvfb.log" -noreset
-xvfb_pid=$XVFB_PID
-
-fail() { echo "FAIL: $*"; exit 1; }
+begin_driven_session "$corpus"
+mkdir "$work/photos"
+cp "$corpus/canon-ixus.jpg" "$work/photos/IMG_0001.JPG"
 
 # Ends the program with "終了"; it must exit with code 0.
 quit() {
