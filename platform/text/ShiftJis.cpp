@@ -55,6 +55,13 @@ class Converter {
 
 }  // namespace
 
+bool IsAscii(std::string_view Text) {
+  for (const char c : Text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 std::string SjisToUtf8(const std::string& sjis) {
   static Converter convert("UTF-8", "CP932", "\xEF\xBF\xBD", false);
   return convert(sjis);

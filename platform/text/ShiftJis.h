@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // First byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
 inline bool IsSjisLeadByte(unsigned char c) {
@@ -13,6 +14,9 @@ inline bool IsSjisLeadByte(unsigned char c) {
 inline bool IsSjisTrailByte(unsigned char c) {
   return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
+
+// True when every byte is below 0x80: such a text reads the same in Shift-JIS and UTF-8.
+bool IsAscii(std::string_view Text);
 
 // Shift-JIS to UTF-8 for display. A byte that is no valid character becomes U+FFFD, so
 // any bytes read from a file can be shown.
