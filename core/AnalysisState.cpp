@@ -1,16 +1,15 @@
 #include "AnalysisState.h"
 
-#include <cassert>
 #include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
-EntryRow& EntryTable::Row(int32_t Index) {
-  assert(Index >= 0);
+void EntryTable::Store(int32_t Index, EntryRow&& Entry) {
+  if (Index < 0 || Index >= limit_) return;
   if (Index >= Size()) rows_.resize(static_cast<size_t>(Index) + 1);
-  return rows_[static_cast<size_t>(Index)];
+  rows_[static_cast<size_t>(Index)] = std::move(Entry);
 }
 
 const EntryRow& EntryTable::At(int32_t Index) const {
@@ -59,7 +58,12 @@ void WriteHexDigits(const uint8_t* in, size_t count, char* out) {
 }  // namespace
 
 std::string HexImage(const AnalysisState& State) {
-  std::string image(kHexImageLength, '0');
-  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), image.data());
+  std::string image;
+  BuildHexImage(State, image);
   return image;
+}
+
+void BuildHexImage(const AnalysisState& State, std::string& Image) {
+  Image.resize(kHexImageLength);
+  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), Image.data());
 }

@@ -64,7 +64,7 @@ void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, in
     Out += *field;
     Out += ' ';
   }
-  if (State.RowCounter >= 0) table.Row(State.RowCounter) = std::move(row);
+  table.Store(State.RowCounter, std::move(row));
   State.RowCounter = Add32(State.RowCounter, 1);
 }
 

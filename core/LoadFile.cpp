@@ -1,9 +1,11 @@
 #include "LoadFile.h"
 
+#include <string.h>
+
 #include <algorithm>
+#include <string_view>
 
 #include "AnalyzeExif.h"
-#include "BytePos.h"
 #include "FileIO.h"
 #include "TextOps.h"
 
@@ -23,6 +25,13 @@ bool LoadFileStart(AnalysisState& State) {
   return true;
 }
 
+// True when the bytes of Signature stand anywhere in LoadBuffer: the same answer as a
+// search of their hexadecimal digits in the HexImage that counts odd positions only.
+bool LoadBufferHolds(const AnalysisState& State, std::string_view Signature) {
+  return ::memmem(State.LoadBuffer.data(), State.LoadBuffer.size(), Signature.data(),
+                  Signature.size()) != nullptr;
+}
+
 }  // namespace
 
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
@@ -30,10 +39,12 @@ LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (UpperCase(ExtractFileExt(State.SelectedFile)) != ".JPG") return LoadOutcome::NotJpg;
   if (!LoadFileStart(State)) return LoadOutcome::CannotOpen;
 
-  std::string image = HexImage(State);
-  if (BytePos("45786966", image) == 0) return LoadOutcome::NotExif;
-  if (BytePos("49492A00", image) == 0) return LoadOutcome::NotIntel;
-  AnalyzeExif(State, std::move(image), Report);
+  // The signatures count on whole bytes only, so they are looked for in the bytes
+  // themselves; the HexImage is built only for a file that passed both.
+  if (!LoadBufferHolds(State, "Exif")) return LoadOutcome::NotExif;
+  if (!LoadBufferHolds(State, std::string_view("II*\0", 4))) return LoadOutcome::NotIntel;
+  BuildHexImage(State, State.HexImageStorage);
+  AnalyzeExif(State, State.HexImageStorage, Report);
   return LoadOutcome::Analysed;
 }
 

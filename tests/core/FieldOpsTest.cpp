@@ -66,11 +66,23 @@ TEST(SplitDirectoryEntry, keepsShortAndEmptyEntries) {
   EXPECT_EQ(state.RowCounter, 2);
 }
 
-TEST(SplitDirectoryEntry, growsTheTableBeyondFiftyRows) {
-  AnalysisState state;
-  for (int k = 0; k < 300; ++k) SplitDirectoryEntry(state, "0F0102000600000000000000", 1, 0);
-  EXPECT_EQ(state.Ifd1Table.Size(), 300);
-  EXPECT_EQ(state.Ifd1Table.At(299).Tag, "0x010F");
+// IFD0 and SubIFD rows are read by the interpretation, so those tables grow; nothing reads
+// IFD1's rows, whose table keeps its first 50 while every entry still gives its text.
+TEST(SplitDirectoryEntry, growsTheReadTablesBeyondFiftyRows) {
+  for (const int kind : {kIfd0Kind, kIfd1Kind, kSubIfdKind}) {
+    AnalysisState state;
+    for (int k = 0; k < 300; ++k) {
+      EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600000000000000", kind, 0),
+                "0x010F 0x0002 0x00000006 0x00000000 ");
+    }
+    const EntryTable& table = kind == kIfd0Kind   ? state.Ifd0Table
+                              : kind == kIfd1Kind ? state.Ifd1Table
+                                                  : state.SubIfdTable;
+    const int32_t rows = kind == kIfd1Kind ? 50 : 300;
+    EXPECT_EQ(table.Size(), rows) << kind;
+    EXPECT_EQ(table.At(rows - 1).Tag, "0x010F") << kind;
+    EXPECT_EQ(state.RowCounter, 300);
+  }
 }
 
 // A state whose TIFF header is at file offset 12, with Bytes at file offset 12 + Value.
