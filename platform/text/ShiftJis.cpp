@@ -19,12 +19,10 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // Substitute stands in for each byte that does not convert (a UTF-8 input skips its
-  // whole character).
-  std::string operator()(const std::string& in) {
+  // Appends In converted to Out. Substitute stands in for each byte that does not convert
+  // (a UTF-8 input skips its whole character).
+  void Append(std::string_view in, std::string& out) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string out;
-    out.reserve(in.size() * 3 / 2 + 4);
     char buffer[1024];
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
@@ -44,7 +42,6 @@ class Converter {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
       }
     }
-    return out;
   }
 
  private:
@@ -63,11 +60,21 @@ bool IsAscii(std::string_view Text) {
 }
 
 std::string SjisToUtf8(const std::string& sjis) {
+  std::string out;
+  out.reserve(sjis.size() * 3 / 2 + 4);
+  AppendSjisAsUtf8(sjis, out);
+  return out;
+}
+
+void AppendSjisAsUtf8(std::string_view Sjis, std::string& Out) {
   static Converter convert("UTF-8", "CP932", "\xEF\xBF\xBD", false);
-  return convert(sjis);
+  convert.Append(Sjis, Out);
 }
 
 std::string Utf8ToSjis(const std::string& utf8) {
   static Converter convert("CP932", "UTF-8", "?", true);
-  return convert(utf8);
+  std::string out;
+  out.reserve(utf8.size() + 4);
+  convert.Append(utf8, out);
+  return out;
 }

@@ -21,6 +21,8 @@ bool IsAscii(std::string_view Text);
 // Shift-JIS to UTF-8 for display. A byte that is no valid character becomes U+FFFD, so
 // any bytes read from a file can be shown.
 std::string SjisToUtf8(const std::string& sjis);
+// The same conversion appended to Out, without a string of its own.
+void AppendSjisAsUtf8(std::string_view Sjis, std::string& Out);
 
 // UTF-8 to Shift-JIS; a character without a Shift-JIS form becomes "?".
 std::string Utf8ToSjis(const std::string& utf8);

@@ -238,6 +238,21 @@ TEST_F(ExifReportTest, SeveralFilesGetHeadersAndARefusalDoesNotStopTheRest) {
   }
 }
 
+// Where stdout and stderr meet, each message comes right after the report bytes before it.
+TEST_F(ExifReportTest, MessagesKeepTheirPlaceAmongReportsOnOneTerminalOrFile) {
+  const std::vector<std::string> args = {Path("sample.jpg"), Path("motorola.jpg"),
+                                         Path("partial.jpg"), Path("sample.jpg")};
+  const std::string sample = ExpectedOutput(CoreReportLines(Path("sample.jpg")), false);
+  const std::string expected =
+      "==> " + args[0] + " <==\n" + sample + args[1] + u8": インテル形式ではないようです\n" +
+      "\n==> " + args[2] + " <==\n" + ExpectedOutput(CoreReportLines(args[2]), false) + args[2] +
+      u8": '0x' は整数ではありません\n" + "\n==> " + args[3] + " <==\n" + sample;
+  for (const SharedPlace place : {SharedPlace::File, SharedPlace::Terminal}) {
+    SCOPED_TRACE(place == SharedPlace::File ? "one file" : "a terminal");
+    EXPECT_EQ(RunReportCombined(args, place), expected);
+  }
+}
+
 TEST_F(ExifReportTest, SeveralGoodFilesExitWithZero) {
   const ReportRun run = RunReport({Path("sample.jpg"), Path("sample.jpg")});
   EXPECT_EQ(run.status, 0);
