@@ -6,10 +6,14 @@
 #include <emmintrin.h>
 #endif
 
-void EntryTable::Store(int32_t Index, EntryRow&& Entry) {
-  if (Index < 0 || Index >= limit_) return;
+EntryRow* EntryTable::RowToWrite(int32_t Index) {
+  if (Index < 0 || Index >= limit_) return nullptr;
   if (Index >= Size()) rows_.resize(static_cast<size_t>(Index) + 1);
-  rows_[static_cast<size_t>(Index)] = std::move(Entry);
+  return &rows_[static_cast<size_t>(Index)];
+}
+
+void EntryTable::Store(int32_t Index, EntryRow&& Entry) {
+  if (EntryRow* row = RowToWrite(Index)) *row = std::move(Entry);
 }
 
 const EntryRow& EntryTable::At(int32_t Index) const {

@@ -25,8 +25,10 @@ class EntryTable {
   static constexpr int32_t kNoLimit = INT32_MAX;
   explicit EntryTable(int32_t Limit = kNoLimit) : rows_(kInitialRows), limit_(Limit) {}
 
-  // Puts Entry into row Index, adding the rows before it when the table does not hold them
-  // yet; an Index below 0 or from the limit on keeps nothing.
+  // Row Index to be written, added with the rows before it when the table does not hold it
+  // yet; nullptr for an Index below 0 or from the limit on, whose entry is not kept.
+  EntryRow* RowToWrite(int32_t Index);
+  // Puts Entry into row Index when the table keeps that row.
   void Store(int32_t Index, EntryRow&& Entry);
   // Row Index, or an empty row when the table does not hold it.
   const EntryRow& At(int32_t Index) const;

@@ -1,6 +1,7 @@
 #include "FieldOps.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "Int32.h"
 #include "TextOps.h"
@@ -36,8 +37,21 @@ std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
 }
 
 void AppendOffsetPrefix(int32_t Position, std::string& Out) {
-  Out += IntToHex(Position / 2, 5);
-  Out += "H  : ";
+  // IntToHex(Position / 2, 5) and "H  : ", written in place: this runs for every line.
+  static const char kDigits[] = "0123456789ABCDEF";
+  char text[8 + 5];
+  uint32_t pattern = static_cast<uint32_t>(Position / 2);
+  size_t digits = 0;
+  char reversed[8];
+  do {
+    reversed[digits++] = kDigits[pattern & 0xF];
+    pattern >>= 4;
+  } while (pattern != 0);
+  size_t length = 0;
+  for (size_t fill = digits; fill < 5; ++fill) text[length++] = '0';
+  while (digits > 0) text[length++] = reversed[--digits];
+  std::memcpy(text + length, "H  : ", 5);
+  Out.append(text, length + 5);
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
@@ -49,22 +63,40 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
 
 void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
                       std::string& Out) {
+  // Characters of Entry (position, length) of Tag, Type, Count and Value.
+  static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
+  // The four fields side by side, each "0x" and its pairs reversed and one space, written
+  // in place and then copied into the row: this runs for every listed entry.
+  char text[4 * 11];
+  size_t start[4];
+  size_t length = 0;
+  for (int field = 0; field < 4; ++field) {
+    const std::string_view piece = CopyView(Entry, kFields[field][0], kFields[field][1]);
+    start[field] = length;
+    text[length++] = '0';
+    text[length++] = 'x';
+    for (size_t end = piece.size(); end >= 2; end -= 2) {
+      text[length++] = piece[end - 2];
+      text[length++] = piece[end - 1];
+    }
+    text[length++] = ' ';
+  }
+  Out.append(text, length);
+
+  const auto fieldText = [&](int field) {
+    const size_t end = field < 3 ? start[field + 1] : length;
+    return std::string_view(text + start[field], end - 1 - start[field]);
+  };
+  if (Kind == kIfd0Kind && fieldText(0) == "0x8769") State.ExifPointerPos = Position;
   EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
                       : Kind == kIfd1Kind ? State.Ifd1Table
                                           : State.SubIfdTable;
-  EntryRow row;
-  AppendReversedBytes(CopyView(Entry, 1, 4), row.Tag);
-  if (Kind == kIfd0Kind && row.Tag == "0x8769") State.ExifPointerPos = Position;
-  AppendReversedBytes(CopyView(Entry, 5, 4), row.Type);
-  AppendReversedBytes(CopyView(Entry, 9, 8), row.Count);
-  AppendReversedBytes(CopyView(Entry, 17, 8), row.Value);
-  Out.reserve(Out.size() + row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() +
-              4);
-  for (const std::string* field : {&row.Tag, &row.Type, &row.Count, &row.Value}) {
-    Out += *field;
-    Out += ' ';
+  if (EntryRow* row = table.RowToWrite(State.RowCounter)) {
+    row->Tag.assign(fieldText(0));
+    row->Type.assign(fieldText(1));
+    row->Count.assign(fieldText(2));
+    row->Value.assign(fieldText(3));
   }
-  table.Store(State.RowCounter, std::move(row));
   State.RowCounter = Add32(State.RowCounter, 1);
 }
 

@@ -1,8 +1,7 @@
 #include "LoadFile.h"
 
-#include <string.h>
-
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "AnalyzeExif.h"
@@ -27,9 +26,18 @@ bool LoadFileStart(AnalysisState& State) {
 
 // True when the bytes of Signature stand anywhere in LoadBuffer: the same answer as a
 // search of their hexadecimal digits in the HexImage that counts odd positions only.
+// Each place of the first byte is found with memchr, which scans far faster than a general
+// search, and the rest is compared there. Signature must not be empty.
 bool LoadBufferHolds(const AnalysisState& State, std::string_view Signature) {
-  return ::memmem(State.LoadBuffer.data(), State.LoadBuffer.size(), Signature.data(),
-                  Signature.size()) != nullptr;
+  const uint8_t* at = State.LoadBuffer.data();
+  const uint8_t* const end = at + State.LoadBuffer.size();
+  while (static_cast<size_t>(end - at) >= Signature.size()) {
+    at = static_cast<const uint8_t*>(std::memchr(at, Signature[0], end - at));
+    if (at == nullptr || static_cast<size_t>(end - at) < Signature.size()) return false;
+    if (std::memcmp(at, Signature.data(), Signature.size()) == 0) return true;
+    ++at;
+  }
+  return false;
 }
 
 }  // namespace
