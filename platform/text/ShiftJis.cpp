@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -53,8 +54,15 @@ class Converter {
 }  // namespace
 
 bool IsAscii(std::string_view Text) {
-  for (const char c : Text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  // Eight bytes at a time: the high bits of all of them in one test.
+  size_t at = 0;
+  for (; at + 8 <= Text.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, Text.data() + at, 8);
+    if ((word & 0x8080808080808080u) != 0) return false;
+  }
+  for (; at < Text.size(); ++at) {
+    if (static_cast<unsigned char>(Text[at]) >= 0x80) return false;
   }
   return true;
 }
