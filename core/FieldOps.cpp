@@ -1,6 +1,7 @@
 #include "FieldOps.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "Int32.h"
@@ -37,21 +38,29 @@ std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
 }
 
 void AppendOffsetPrefix(int32_t Position, std::string& Out) {
-  // IntToHex(Position / 2, 5) and "H  : ", written in place: this runs for every line.
+  // IntToHex(Position / 2, 5) and "H  : ", written in place without loops or branches on
+  // the digits: this runs for every line, tens of thousands of times for a large count.
   static const char kDigits[] = "0123456789ABCDEF";
-  char text[8 + 5];
-  uint32_t pattern = static_cast<uint32_t>(Position / 2);
-  size_t digits = 0;
-  char reversed[8];
-  do {
-    reversed[digits++] = kDigits[pattern & 0xF];
-    pattern >>= 4;
-  } while (pattern != 0);
-  size_t length = 0;
-  for (size_t fill = digits; fill < 5; ++fill) text[length++] = '0';
-  while (digits > 0) text[length++] = reversed[--digits];
-  std::memcpy(text + length, "H  : ", 5);
-  Out.append(text, length + 5);
+  const uint32_t pattern = static_cast<uint32_t>(Position / 2);
+  char text[8 + 5] = {kDigits[pattern >> 28],
+                      kDigits[(pattern >> 24) & 0xF],
+                      kDigits[(pattern >> 20) & 0xF],
+                      kDigits[(pattern >> 16) & 0xF],
+                      kDigits[(pattern >> 12) & 0xF],
+                      kDigits[(pattern >> 8) & 0xF],
+                      kDigits[(pattern >> 4) & 0xF],
+                      kDigits[pattern & 0xF],
+                      'H',
+                      ' ',
+                      ' ',
+                      ':',
+                      ' '};
+  // Leading zeros are dropped down to five digits: the top three digits are all that can go.
+  const size_t skip = pattern >= 0x10000000u  ? 0
+                      : pattern >= 0x1000000u ? 1
+                      : pattern >= 0x100000u  ? 2
+                                              : 3;
+  Out.append(text + skip, sizeof text - skip);
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, int Kind,
@@ -61,8 +70,51 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
   return line;
 }
 
+namespace {
+
+// Stores the four fields of an entry's text (field F from Start[F], followed by one space
+// up to Start[F + 1]) in row RowCounter of Table, moves RowCounter on, and records Position
+// for an IFD0 entry tagged 0x8769.
+void StoreFields(AnalysisState& State, EntryTable& Table, int Kind, int32_t Position,
+                 const char* Text, const std::array<size_t, 5>& Start) {
+  const auto field = [&](int f) {
+    return std::string_view(Text + Start[f], Start[f + 1] - 1 - Start[f]);
+  };
+  if (Kind == kIfd0Kind && field(0) == "0x8769") State.ExifPointerPos = Position;
+  if (EntryRow* row = Table.RowToWrite(State.RowCounter)) {
+    row->Tag.assign(field(0));
+    row->Type.assign(field(1));
+    row->Count.assign(field(2));
+    row->Value.assign(field(3));
+  }
+  State.RowCounter = Add32(State.RowCounter, 1);
+}
+
+}  // namespace
+
 void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
                       std::string& Out) {
+  EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
+                      : Kind == kIfd1Kind ? State.Ifd1Table
+                                          : State.SubIfdTable;
+  if (Entry.empty()) {
+    // An entry wholly past the end of the HexImage, as most of a huge count's entries are.
+    Out.append("0x 0x 0x 0x ", 12);
+    if (EntryRow* row = table.RowToWrite(State.RowCounter)) *row = {"0x", "0x", "0x", "0x"};
+    State.RowCounter = Add32(State.RowCounter, 1);
+    return;
+  }
+  if (Entry.size() >= 24) {
+    // A whole entry, the usual case: its pairs reversed at fixed places.
+    const char* e = Entry.data();
+    const char text[36] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
+                           e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
+                           e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
+                           e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
+    Out.append(text, sizeof text);
+    StoreFields(State, table, Kind, Position, text, {0, 7, 14, 25, 36});
+    return;
+  }
   // Characters of Entry (position, length) of Tag, Type, Count and Value.
   static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
   // The four fields side by side, each "0x" and its pairs reversed and one space, written
@@ -82,22 +134,7 @@ void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, in
     text[length++] = ' ';
   }
   Out.append(text, length);
-
-  const auto fieldText = [&](int field) {
-    const size_t end = field < 3 ? start[field + 1] : length;
-    return std::string_view(text + start[field], end - 1 - start[field]);
-  };
-  if (Kind == kIfd0Kind && fieldText(0) == "0x8769") State.ExifPointerPos = Position;
-  EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
-                      : Kind == kIfd1Kind ? State.Ifd1Table
-                                          : State.SubIfdTable;
-  if (EntryRow* row = table.RowToWrite(State.RowCounter)) {
-    row->Tag.assign(fieldText(0));
-    row->Type.assign(fieldText(1));
-    row->Count.assign(fieldText(2));
-    row->Value.assign(fieldText(3));
-  }
-  State.RowCounter = Add32(State.RowCounter, 1);
+  StoreFields(State, table, Kind, Position, text, {start[0], start[1], start[2], start[3], length});
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {
