@@ -55,11 +55,10 @@ void AppendOffsetPrefix(int32_t Position, std::string& Out) {
                       ' ',
                       ':',
                       ' '};
-  // Leading zeros are dropped down to five digits: the top three digits are all that can go.
-  const size_t skip = pattern >= 0x10000000u  ? 0
-                      : pattern >= 0x1000000u ? 1
-                      : pattern >= 0x100000u  ? 2
-                                              : 3;
+  // Leading zeros are dropped down to five digits: only the top three digits can go. The
+  // count of leading zero digits (0 to 7) picks how many, without a comparison.
+  static constexpr size_t kSkip[8] = {0, 1, 2, 3, 3, 3, 3, 3};
+  const size_t skip = kSkip[__builtin_clz(pattern | 1) / 4];
   Out.append(text + skip, sizeof text - skip);
 }
 
@@ -90,6 +89,42 @@ void StoreFields(AnalysisState& State, EntryTable& Table, int Kind, int32_t Posi
   State.RowCounter = Add32(State.RowCounter, 1);
 }
 
+// A whole 24-character entry, the usual case: its pairs reversed at fixed places.
+void AppendWholeEntry(AnalysisState& State, EntryTable& Table, const char* e, int Kind,
+                      int32_t Position, std::string& Out) {
+  const char text[36] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
+                         e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
+                         e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
+                         e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
+  Out.append(text, sizeof text);
+  StoreFields(State, Table, Kind, Position, text, {0, 7, 14, 25, 36});
+}
+
+// An entry cut short by the end of the HexImage: each field "0x" and the pairs that remain.
+void AppendCutEntry(AnalysisState& State, EntryTable& Table, std::string_view Entry, int Kind,
+                    int32_t Position, std::string& Out) {
+  // Characters of Entry (position, length) of Tag, Type, Count and Value.
+  static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
+  char text[4 * 11];
+  std::array<size_t, 5> start{};
+  size_t length = 0;
+  for (int field = 0; field < 4; ++field) {
+    const std::string_view piece = CopyView(Entry, kFields[field][0], kFields[field][1]);
+    start[field] = length;
+    text[length++] = '0';
+    text[length++] = 'x';
+    // The last pair ends at the last character; an odd first character is left out.
+    for (size_t end = piece.size(); end >= 2; end -= 2) {
+      text[length++] = piece[end - 2];
+      text[length++] = piece[end - 1];
+    }
+    text[length++] = ' ';
+  }
+  start[4] = length;
+  Out.append(text, length);
+  StoreFields(State, Table, Kind, Position, text, start);
+}
+
 }  // namespace
 
 void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, int32_t Position,
@@ -97,44 +132,16 @@ void AppendSplitEntry(AnalysisState& State, std::string_view Entry, int Kind, in
   EntryTable& table = Kind == kIfd0Kind   ? State.Ifd0Table
                       : Kind == kIfd1Kind ? State.Ifd1Table
                                           : State.SubIfdTable;
-  if (Entry.empty()) {
+  if (Entry.size() >= 24) {
+    AppendWholeEntry(State, table, Entry.data(), Kind, Position, Out);
+  } else if (Entry.empty()) {
     // An entry wholly past the end of the HexImage, as most of a huge count's entries are.
     Out.append("0x 0x 0x 0x ", 12);
     if (EntryRow* row = table.RowToWrite(State.RowCounter)) *row = {"0x", "0x", "0x", "0x"};
     State.RowCounter = Add32(State.RowCounter, 1);
-    return;
+  } else {
+    AppendCutEntry(State, table, Entry, Kind, Position, Out);
   }
-  if (Entry.size() >= 24) {
-    // A whole entry, the usual case: its pairs reversed at fixed places.
-    const char* e = Entry.data();
-    const char text[36] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
-                           e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
-                           e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
-                           e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
-    Out.append(text, sizeof text);
-    StoreFields(State, table, Kind, Position, text, {0, 7, 14, 25, 36});
-    return;
-  }
-  // Characters of Entry (position, length) of Tag, Type, Count and Value.
-  static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
-  // The four fields side by side, each "0x" and its pairs reversed and one space, written
-  // in place and then copied into the row: this runs for every listed entry.
-  char text[4 * 11];
-  size_t start[4];
-  size_t length = 0;
-  for (int field = 0; field < 4; ++field) {
-    const std::string_view piece = CopyView(Entry, kFields[field][0], kFields[field][1]);
-    start[field] = length;
-    text[length++] = '0';
-    text[length++] = 'x';
-    for (size_t end = piece.size(); end >= 2; end -= 2) {
-      text[length++] = piece[end - 2];
-      text[length++] = piece[end - 1];
-    }
-    text[length++] = ' ';
-  }
-  Out.append(text, length);
-  StoreFields(State, table, Kind, Position, text, {start[0], start[1], start[2], start[3], length});
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {
