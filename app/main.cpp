@@ -3,10 +3,12 @@
 
 #include "Camera1.h"
 #include "Forms.h"
+#include "HeapSettings.h"
 #include "Startup.h"
 #include "Unit2.h"
 
 int main() {
+  KeepFreedHeapForReuse();
   TApplication application;
   return RunGuarded([] {
     Application->Initialize();
