@@ -9,11 +9,11 @@
 # - the fuzz targets' inputs per second under the sanitizers (scripts/fuzz.sh).
 # The contenders run interleaved, run after run, and each figure is the median of its runs,
 # so that a busy machine slows all of them alike; the ratios are what to read.
-# Settings: COPIES (200 copies of each corpus photo), RUNS (11), FUZZ_SECONDS (20).
+# Settings: COPIES (500 copies of each corpus photo), RUNS (11), FUZZ_SECONDS (20).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
-copies=${COPIES:-200}
+copies=${COPIES:-500}
 runs=${RUNS:-11}
 fuzz_seconds=${FUZZ_SECONDS:-20}
 corpus=${CORPUS:-../shared/corpus}
@@ -50,31 +50,41 @@ run() {
     exiv2) exiv2 -pa "${files[@]}" >/dev/null 2>&1 ;;
   esac
 }
-declare -A times
+# Each run's elapsed time and the processor time (user + system) of the command: on a busy
+# machine the elapsed times wait for the processor, the processor times do not.
+declare -A times cpu
+TIMEFORMAT='%3R %3U %3S'
 for ((r = 0; r < runs; r++)); do
   for name in "${names[@]}"; do
-    start=$(date +%s%N)
-    run "$name" || true # refused files make exif-report exit with 1
-    end=$(date +%s%N)
-    times[$name]+="$(((end - start) / 1000)) "
+    # refused files make exif-report exit with 1
+    read -r real user system < <({ time run "$name" || true; } 2>&1 >/dev/null)
+    times[$name]+="$(awk -v r="$real" 'BEGIN {printf "%d", r * 1000000}') "
+    cpu[$name]+="$(awk -v u="$user" -v s="$system" 'BEGIN {printf "%d", (u + s) * 1000000}') "
   done
 done
-median_us() { tr ' ' '\n' <<<"${times[$1]}" | grep . | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+median_of() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / (b < 1 ? 1 : b) }'; }
-declare -A median
-for name in "${names[@]}"; do median[$name]=$(median_us "$name"); done
+declare -A median median_cpu
+for name in "${names[@]}"; do
+  median[$name]=$(median_of "${times[$name]}")
+  median_cpu[$name]=$(median_of "${cpu[$name]}")
+done
+# "elapsed ratio (processor-time ratio)" of two contenders.
+ratios() { echo "$(ratio "${median[$1]}" "${median[$2]}")x ($(ratio "${median_cpu[$1]}" "${median_cpu[$2]}")x)"; }
 
 row() { printf '%-48s %12s   %s\n' "$1" "$2" "$3"; }
 echo "${#files[@]} files ($copies copies of each photo in $corpus), median of $runs interleaved runs"
 echo
+echo "Ratios: elapsed time (processor time in brackets)."
+echo
 row "figure" "value" "goal"
 row "floor: read 10000 bytes of each file" "$(awk -v u="${median[floor]}" 'BEGIN {printf "%.1f ms", u / 1000}')" ""
-row "exif-report --sjis / floor, stdout /dev/null" "$(ratio "${median[sjis_null]}" "${median[floor]}")x" "<= 1.6x"
-row "exif-report --sjis / floor, stdout to a file" "$(ratio "${median[sjis_file]}" "${median[floor]}")x" "<= 1.6x"
-row "exif-report (UTF-8) / floor, stdout /dev/null" "$(ratio "${median[utf8_null]}" "${median[floor]}")x" "<= 1.6x"
-row "exif-report (UTF-8) / floor, stdout to a file" "$(ratio "${median[utf8_file]}" "${median[floor]}")x" "<= 1.6x"
+row "exif-report --sjis / floor, stdout /dev/null" "$(ratios sjis_null floor)" "<= 1.6x"
+row "exif-report --sjis / floor, stdout to a file" "$(ratios sjis_file floor)" "<= 1.6x"
+row "exif-report (UTF-8) / floor, stdout /dev/null" "$(ratios utf8_null floor)" "<= 1.6x"
+row "exif-report (UTF-8) / floor, stdout to a file" "$(ratios utf8_file floor)" "<= 1.6x"
 if [[ -n "${median[exiv2]:-}" ]]; then
-  row "exiv2 -pa / exif-report --sjis" "$(ratio "${median[exiv2]}" "${median[sjis_null]}")x" ">= 10x"
+  row "exiv2 -pa / exif-report --sjis" "$(ratios exiv2 sjis_null)" ">= 10x"
 else
   row "exiv2 -pa / exif-report --sjis" "n/a" "exiv2 is not installed"
 fi
