@@ -63,7 +63,11 @@ TEST(SplitDirectoryEntry, keepsShortAndEmptyEntries) {
   EXPECT_EQ(SplitDirectoryEntry(state, "", kIfd0Kind, 0), "0x 0x 0x 0x ");
   EXPECT_EQ(state.Ifd0Table.At(0).Value, "0x");
   EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", kIfd0Kind, 0), "0x010F 0x0002 0x0006 0x ");
-  EXPECT_EQ(state.RowCounter, 2);
+  // A field cut to an odd length loses its first character, as ReverseByteOrder does.
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600000", kIfd0Kind, 0),
+            "0x010F 0x0002 0x000060 0x ");
+  EXPECT_EQ(state.Ifd0Table.At(2).Count, "0x000060");
+  EXPECT_EQ(state.RowCounter, 3);
 }
 
 // IFD0 and SubIFD rows are read by the interpretation, so those tables grow; nothing reads
