@@ -23,7 +23,8 @@ class EntryTable {
  public:
   static constexpr int32_t kInitialRows = 50;
   static constexpr int32_t kNoLimit = INT32_MAX;
-  explicit EntryTable(int32_t Limit = kNoLimit) : rows_(kInitialRows), limit_(Limit) {}
+  EntryTable() : EntryTable(kNoLimit) {}
+  explicit EntryTable(int32_t Limit) : rows_(kInitialRows), limit_(Limit) {}
 
   // Row Index to be written, added with the rows before it when the table does not hold it
   // yet; nullptr for an Index below 0 or from the limit on, whose entry is not kept.
