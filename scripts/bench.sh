@@ -99,7 +99,7 @@ if command -v exiftool >/dev/null; then
 fi
 
 # The window: the figures of window_bench, one "name value" line each.
-window=$(QT_QPA_PLATFORM=offscreen "$build/bench/window_bench" 5)
+window=$(QT_QPA_PLATFORM=offscreen "$build/bench/window_bench" 5 2>/dev/null)
 figure() { awk -v k="$1" '$1 == k {print $2}' <<<"$window"; }
 row "window worst case: choosing to painted memo" "$(figure screen_ms) ms" "<= 150 ms"
 row "window worst case: peak memory" "$(figure peak_mb) MB" "<= 60 MB"
