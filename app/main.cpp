@@ -8,11 +8,13 @@
 #include "Dispatch.h"
 #include "ExtendedMode.h"
 #include "Forms.h"
+#include "HeapSettings.h"
 #include "StartArguments.h"
 #include "Startup.h"
 #include "Unit2.h"
 
 int main(int argc, char** argv) {
+  KeepFreedHeapForReuse();
   const StartArguments start = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (start.What == StartArguments::Action::Help) {
     std::fputs(StartUsageText().c_str(), stdout);

@@ -17,7 +17,6 @@
 #include "ExtendedLoad.h"
 #include "LoadFile.h"
 #include "ReportText.h"
-#include "Strings.h"
 
 namespace {
 
@@ -31,7 +30,9 @@ double ThreadSeconds() {
 // Processor seconds taken by one file through exif-report's path in the chosen analysis.
 double TimeOneReport(AnalysisState& state, bool extended) {
   const double start = ThreadSeconds();
-  TStringList report;
+  std::string out;
+  PrintedReport report(out, false);
+  report.Start();
   try {
     if (extended) {
       LoadAndAnalyzeExtended(state, report);
@@ -40,7 +41,7 @@ double TimeOneReport(AnalysisState& state, bool extended) {
     }
   } catch (const Exception&) {
   }
-  benchmark::DoNotOptimize(ReportBytes(report, false));
+  benchmark::DoNotOptimize(out);
   return ThreadSeconds() - start;
 }
 

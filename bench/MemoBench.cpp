@@ -15,17 +15,13 @@
 #include "Dispatch.h"
 #include "DisplayText.h"
 #include "Forms.h"
+#include "WorstCase.h"
 
 namespace {
 
-// 0-1 SOI | 2-3 APP1 | 4-5 length | 6-11 "Exif\0\0" | 12-15 "II*\0" | 16-19 IFD0 offset 8
-// | 20-21 IFD0 count 0 | 22-25 IFD1 offset 14 | 26-27 IFD1 count FFFF
 std::string WorstCaseImage() {
   auto state = std::make_unique<AnalysisState>();
-  const uint8_t bytes[] = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x20, 'E',  'x',  'i',  'f',
-                           0x00, 0x00, 'I',  'I',  0x2A, 0x00, 0x08, 0x00, 0x00, 0x00,
-                           0x00, 0x00, 0x0E, 0x00, 0x00, 0x00, 0xFF, 0xFF};
-  std::copy(std::begin(bytes), std::end(bytes), state->LoadBuffer.begin());
+  LoadWorstCase(*state);
   return HexImage(*state);
 }
 

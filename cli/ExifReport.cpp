@@ -1,5 +1,6 @@
 #include "ExifReport.h"
 
+#include <map>
 #include <memory>
 
 #include "AnalysisState.h"
@@ -8,7 +9,6 @@
 #include "LoadFile.h"
 #include "ReportText.h"
 #include "ShiftJis.h"
-#include "Strings.h"
 
 namespace {
 
@@ -19,85 +19,115 @@ constexpr int kUsageError = 2;
 struct FileReport {
   bool Printable = false;  // Report holds lines to print, possibly cut short by an error
   bool Complete = false;   // the analysis ran to its end
-  TStringList Report;
-  std::string Failure;  // Shift-JIS: the refusal or the error's message
+  LoadOutcome Outcome = LoadOutcome::Analysed;
+  std::string Error;  // Shift-JIS: the message of the error that stopped the analysis
 };
 
-// Analyses File on State. One state serves the whole run, as in the window: each load
-// refills all of LoadBuffer and each analysis sets every counter, base and table row that
-// it reads before reading it, so nothing of an earlier file can show. A file that cannot
-// be read is refused before anything is analysed. Reusing it spares the allocation and
-// setup of a state (15 KB of buffers and 150 empty table rows) per file.
-FileReport AnalyseFile(AnalysisState& State, const std::string& File, bool Extended) {
+// The UTF-8 text of a refusal, converted once for each kind of refusal and of analysis.
+const std::string& RefusalText(LoadOutcome Outcome, bool Extended) {
+  static std::map<std::pair<LoadOutcome, bool>, std::string> texts;
+  const auto key = std::make_pair(Outcome, Extended);
+  auto found = texts.find(key);
+  if (found == texts.end()) {
+    const std::string message =
+        Extended ? ExtendedRefusalMessage(Outcome) : RefusalMessage(Outcome);
+    found = texts.emplace(key, SjisToUtf8(message)).first;
+  }
+  return found->second;
+}
+
+// Analyses File on State into Report, with the extended analysis when Extended. One state
+// serves the whole run, as in the window: each load refills all of LoadBuffer and each
+// analysis sets every counter, base and table row that it reads before reading it, so
+// nothing of an earlier file can show. A file that cannot be read is refused before
+// anything is analysed. Reusing it spares the allocation and setup of a state (15 KB of
+// buffers and 150 empty table rows) per file.
+FileReport AnalyseFile(AnalysisState& State, const std::string& File, TStrings& Report,
+                       bool Extended) {
   FileReport result;
   State.SelectedFile = File;
   try {
-    LoadOutcome outcome = Extended ? LoadAndAnalyzeExtended(State, result.Report)
-                                   : LoadAndAnalyze(State, result.Report);
+    LoadOutcome outcome =
+        Extended ? LoadAndAnalyzeExtended(State, Report) : LoadAndAnalyze(State, Report);
     // Only an empty name comes back as "nothing chosen"; it has no extension, so it is
     // refused like any other name that does not end in .JPG.
     if (outcome == LoadOutcome::NothingChosen) outcome = LoadOutcome::NotJpg;
     result.Complete = outcome == LoadOutcome::Analysed;
     result.Printable = result.Complete;
-    result.Failure = Extended ? ExtendedRefusalMessage(outcome) : RefusalMessage(outcome);
+    result.Outcome = outcome;
   } catch (const Exception& error) {
     // A value that does not convert ends the analysis; the lines so far are kept.
     result.Printable = true;
-    result.Failure = error.Message;
+    result.Error = error.Message;
   }
   return result;
 }
 
-// Writes what waits for Out; false, after saying why on Err, when that failed.
-bool FlushOrComplain(OutputStream& Out, OutputStream& Err) {
-  Out.Flush();
-  if (!Out.Failed()) return true;
-  Err.Write("exif-report: write error: " + Out.ErrorText() + "\n");
+// Writes what waits; false, after saying why on stderr, when stdout failed.
+bool FlushOrComplain(ConsoleOutput& Console) {
+  Console.Flush();
+  if (!Console.Failed()) return true;
+  Console.Complain("exif-report: write error: " + Console.ErrorText() + "\n");
   return false;
 }
 
-// Reports go out in large writes; a message on stderr first lets the reports before it out,
-// so that both keep their order on a terminal.
-int ReportFiles(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
+// Each report is written straight into the stdout buffer as it is analysed, after its
+// header; a refused file's header is taken back. A message follows the report bytes before
+// it in the order of the run (see ConsoleOutput).
+int ReportFiles(const CommandLine& Line, ConsoleOutput& Console) {
   const bool withHeaders = Line.Files.size() > 1;
   bool anyPrinted = false;
   int status = kAllAnalysed;
   const auto state = std::make_unique<AnalysisState>();
+  std::string& out = Console.Out();
+  PrintedReport report(out, Line.Sjis);
   for (const std::string& file : Line.Files) {
-    const FileReport result = AnalyseFile(*state, file, Line.Extended);
+    const size_t mark = out.size();
+    if (withHeaders) {
+      if (anyPrinted) out += LineEnd(Line.Sjis);
+      AppendFileHeader(file, Line.Sjis, out);
+    }
+    report.Start();
+    const FileReport result = AnalyseFile(*state, file, report, Line.Extended);
     if (result.Printable) {
-      if (withHeaders) {
-        if (anyPrinted) Out.Write(LineEnd(Line.Sjis));
-        Out.Write(FileHeader(file, Line.Sjis));
-      }
-      Out.Write(ReportBytes(result.Report, Line.Sjis));
-      if (Out.Failed() && !FlushOrComplain(Out, Err)) return kSomeFailed;
       anyPrinted = true;
+    } else {
+      out.resize(mark);
     }
     if (!result.Complete) {
-      if (!FlushOrComplain(Out, Err)) return kSomeFailed;
-      Err.Write(file + ": " + SjisToUtf8(result.Failure) + "\n");
+      std::string& err = Console.Err();
+      err += file;
+      err += ": ";
+      if (result.Printable) {
+        AppendSjisAsUtf8(result.Error, err);
+      } else {
+        err += RefusalText(result.Outcome, Line.Extended);
+      }
+      err += '\n';
       status = kSomeFailed;
     }
+    Console.Written();
+    if (Console.Failed()) return FlushOrComplain(Console) ? status : kSomeFailed;
   }
-  return FlushOrComplain(Out, Err) ? status : kSomeFailed;
+  return FlushOrComplain(Console) ? status : kSomeFailed;
 }
 
 }  // namespace
 
-int RunExifReport(const CommandLine& Line, OutputStream& Out, OutputStream& Err) {
+int RunExifReport(const CommandLine& Line, ConsoleOutput& Console) {
   switch (Line.What) {
     case CommandLine::Action::UsageError:
-      Err.Write("exif-report: " + Line.Error + "\n" + SynopsisText());
+      Console.Err() += "exif-report: " + Line.Error + "\n" + SynopsisText();
+      Console.Flush();
       return kUsageError;
     case CommandLine::Action::Help:
-      Out.Write(HelpText());
-      return FlushOrComplain(Out, Err) ? kAllAnalysed : kSomeFailed;
+      Console.Out() += HelpText();
+      return FlushOrComplain(Console) ? kAllAnalysed : kSomeFailed;
     case CommandLine::Action::Version:
-      Out.Write("exif-report " EXIF_REPORT_VERSION "\n");
-      return FlushOrComplain(Out, Err) ? kAllAnalysed : kSomeFailed;
+      Console.Out() += "exif-report " EXIF_REPORT_VERSION "\n";
+      return FlushOrComplain(Console) ? kAllAnalysed : kSomeFailed;
     case CommandLine::Action::Report:
       break;
   }
-  return ReportFiles(Line, Out, Err);
+  return ReportFiles(Line, Console);
 }

@@ -1,62 +1,51 @@
 #include "ReportText.h"
 
+#include <cstring>
+
 #include "ShiftJis.h"
 
-namespace {
-
-bool IsAscii(const std::string& line) {
-  for (const char c : line) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+void PrintedReport::Start() {
+  start_ = out_.size();
+  ends_.clear();
 }
 
-// Every line followed by LF, in UTF-8. ASCII lines, most of a report, read the same in
-// Shift-JIS and UTF-8 and are copied; the others are converted together in one call,
-// joined by LF: a single byte in Shift-JIS that is never part of a double-byte character,
-// so each comes back whole and in order.
-std::string Utf8Lines(const std::vector<std::string>& lines) {
-  std::string others;
-  size_t size = 0;
-  for (const std::string& line : lines) {
-    size += line.size() + 1;
-    if (!IsAscii(line)) {
-      others += line;
-      others += '\n';
-    }
-  }
-  const std::string converted = SjisToUtf8(others);
-
-  std::string out;
-  out.reserve(size + converted.size());
-  size_t next = 0;  // start of the next converted line
-  for (const std::string& line : lines) {
-    if (IsAscii(line)) {
-      out += line;
-      out += '\n';
-      continue;
-    }
-    const size_t end = converted.find('\n', next);
-    if (end == std::string::npos) {  // not expected: convert the line on its own
-      out += SjisToUtf8(line) + '\n';
-      continue;
-    }
-    out.append(converted, next, end + 1 - next);
-    next = end + 1;
-  }
-  return out;
+void PrintedReport::Clear() {
+  out_.resize(start_);
+  ends_.clear();
 }
 
-}  // namespace
+void PrintedReport::Add(const std::string& Line) {
+  // ASCII lines, most of a report, read the same in both forms. Each other line is
+  // converted on its own, so that a value's own CR and LF bytes stay inside its line.
+  if (sjis_ || IsAscii(Line)) {
+    out_ += Line;
+  } else {
+    AppendSjisAsUtf8(Line, out_);
+  }
+  ends_.push_back(out_.size());
+  if (sjis_) out_ += '\r';
+  out_ += '\n';
+}
+
+std::string PrintedReport::Strings(int Index) const {
+  if (Index < 0 || Index >= Count()) return std::string();
+  const size_t end = ends_[static_cast<size_t>(Index)];
+  const size_t begin =
+      Index == 0 ? start_ : ends_[static_cast<size_t>(Index) - 1] + std::strlen(LineEnd(sjis_));
+  return out_.substr(begin, end - begin);
+}
+
+std::string PrintedReport::Text() const {
+  return out_.substr(start_);
+}
 
 const char* LineEnd(bool Sjis) {
   return Sjis ? "\r\n" : "\n";
 }
 
-std::string ReportBytes(const TStringList& Report, bool Sjis) {
-  return Sjis ? Report.Text() : Utf8Lines(Report.Lines());
-}
-
-std::string FileHeader(const std::string& File, bool Sjis) {
-  return "==> " + File + " <==" + LineEnd(Sjis);
+void AppendFileHeader(const std::string& File, bool Sjis, std::string& Out) {
+  Out += "==> ";
+  Out += File;
+  Out += " <==";
+  Out += LineEnd(Sjis);
 }

@@ -2,15 +2,36 @@
 // The bytes that exif-report prints for one report.
 
 #include <string>
+#include <vector>
 
 #include "Strings.h"
 
-// The report as the terminal gets it: UTF-8, every line followed by LF. With Sjis, the
-// bytes that saving the report writes: Shift-JIS, every line followed by CR LF.
-std::string ReportBytes(const TStringList& Report, bool Sjis);
+// A report written straight into exif-report's output buffer while the analysis appends
+// it: each line, as it comes, in Shift-JIS followed by CR LF (the saved file's bytes) or,
+// converted on its own, in UTF-8 followed by LF. No string is made per line.
+class PrintedReport : public TStrings {
+ public:
+  PrintedReport(std::string& Out, bool Sjis) : out_(Out), sjis_(Sjis) {}
+  // The report begins at the present end of the buffer.
+  void Start();
+  // Takes back every byte appended since Start.
+  void Clear() override;
+  void Add(const std::string& Line) override;
+  int Count() const override { return static_cast<int>(ends_.size()); }
+  // A line as printed, without its line end.
+  std::string Strings(int Index) const override;
+  // The bytes printed since Start.
+  std::string Text() const override;
+
+ private:
+  std::string& out_;
+  bool sjis_;
+  size_t start_ = 0;
+  std::vector<size_t> ends_;  // where each line's end begins in out_
+};
 
 // "==> FILE <==" and the line end of the chosen form; FILE keeps its native bytes.
-std::string FileHeader(const std::string& File, bool Sjis);
+void AppendFileHeader(const std::string& File, bool Sjis, std::string& Out);
 
 // The line end of the chosen form: LF, or CR LF with Sjis.
 const char* LineEnd(bool Sjis);

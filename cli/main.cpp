@@ -7,18 +7,17 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ConsoleOutput.h"
 #include "ExifReport.h"
-#include "OutputStream.h"
 
 int main(int argc, char** argv) {
-  OutputStream out(STDOUT_FILENO, 1 << 16);
-  OutputStream err(STDERR_FILENO, 0);
+  ConsoleOutput console(STDOUT_FILENO, STDERR_FILENO, 1 << 16);
   try {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunExifReport(ParseCommandLine(args), out, err);
+    return RunExifReport(ParseCommandLine(args), console);
   } catch (const std::exception& error) {
-    out.Flush();
-    err.Write(std::string("exif-report: ") + error.what() + "\n");
+    console.Flush();
+    console.Complain(std::string("exif-report: ") + error.what() + "\n");
     return 1;
   }
 }

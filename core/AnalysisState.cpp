@@ -1,16 +1,19 @@
 #include "AnalysisState.h"
 
-#include <cassert>
 #include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
-EntryRow& EntryTable::Row(int32_t Index) {
-  assert(Index >= 0);
+EntryRow* EntryTable::RowToWrite(int32_t Index) {
+  if (Index < 0 || Index >= limit_) return nullptr;
   if (Index >= Size()) rows_.resize(static_cast<size_t>(Index) + 1);
-  return rows_[static_cast<size_t>(Index)];
+  return &rows_[static_cast<size_t>(Index)];
+}
+
+void EntryTable::Store(int32_t Index, EntryRow&& Entry) {
+  if (EntryRow* row = RowToWrite(Index)) *row = std::move(Entry);
 }
 
 const EntryRow& EntryTable::At(int32_t Index) const {
@@ -59,7 +62,12 @@ void WriteHexDigits(const uint8_t* in, size_t count, char* out) {
 }  // namespace
 
 std::string HexImage(const AnalysisState& State) {
-  std::string image(kHexImageLength, '0');
-  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), image.data());
+  std::string image;
+  BuildHexImage(State, image);
   return image;
+}
+
+void BuildHexImage(const AnalysisState& State, std::string& Image) {
+  Image.resize(kHexImageLength);
+  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), Image.data());
 }

@@ -4,6 +4,7 @@
 // a default-constructed one is the state at program load.
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,21 +18,26 @@ struct EntryRow {
 };
 
 // The entries of one directory, row 0 first. It starts with 50 empty rows and grows when
-// a directory has more entries, so every entry is kept.
+// a directory has more entries, up to its limit; entries beyond the limit are not kept.
 class EntryTable {
  public:
   static constexpr int32_t kInitialRows = 50;
-  EntryTable() : rows_(kInitialRows) {}
+  static constexpr int32_t kNoLimit = INT32_MAX;
+  EntryTable() : EntryTable(kNoLimit) {}
+  explicit EntryTable(int32_t Limit) : rows_(kInitialRows), limit_(Limit) {}
 
-  // Row Index, added (with the rows before it) when the table does not hold it yet.
-  // Index must be 0 or more.
-  EntryRow& Row(int32_t Index);
+  // Row Index to be written, added with the rows before it when the table does not hold it
+  // yet; nullptr for an Index below 0 or from the limit on, whose entry is not kept.
+  EntryRow* RowToWrite(int32_t Index);
+  // Puts Entry into row Index when the table keeps that row.
+  void Store(int32_t Index, EntryRow&& Entry);
   // Row Index, or an empty row when the table does not hold it.
   const EntryRow& At(int32_t Index) const;
   int32_t Size() const { return static_cast<int32_t>(rows_.size()); }
 
  private:
   std::vector<EntryRow> rows_;
+  int32_t limit_;
 };
 
 constexpr int32_t kLoadBufferSize = 15000;
@@ -45,14 +51,19 @@ struct AnalysisState {
   std::array<char, kTextBufferSize> TextBuffer{};     // work area of ASCII values
   int32_t ExifPointerPos = 0;  // HexImage position of IFD0's 0x8769 entry; 0: none
   EntryTable Ifd0Table;
-  EntryTable Ifd1Table;
+  // Nothing reads IFD1's entries after the listing, and its count can reach 65535: the
+  // table keeps its first 50 rows only.
+  EntryTable Ifd1Table{EntryTable::kInitialRows};
   EntryTable SubIfdTable;
   int32_t RowCounter = 0;  // row that the next split entry goes to
   int32_t Ifd0Count = 0;
   int32_t SubIfdCount = 0;
-  int32_t TiffBase = 0;  // file offset of the TIFF header found by the last analysis
+  int32_t TiffBase = 0;         // file offset of the TIFF header found by the last analysis
+  std::string HexImageStorage;  // the HexImage of the last load; one storage serves all
 };
 
 // The 30000-character uppercase hexadecimal text of the whole LoadBuffer, two digits a
 // byte, high digit first. The byte at file offset B stands at positions 2B+1 and 2B+2.
 std::string HexImage(const AnalysisState& State);
+// The same text written over Image, whose storage is kept when it is large enough.
+void BuildHexImage(const AnalysisState& State, std::string& Image);

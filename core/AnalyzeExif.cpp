@@ -136,7 +136,7 @@ class Listing {
 
 }  // namespace
 
-void AnalyzeExif(AnalysisState& State, std::string HexImage, TStrings& Report) {
+void AnalyzeExif(AnalysisState& State, const std::string& HexImage, TStrings& Report) {
   Report.Clear();
   // Nothing of an earlier file may show: the SubIFD is listed only when this file's IFD0
   // points at one.

@@ -1,6 +1,8 @@
 #include "FieldOps.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "Int32.h"
 #include "TextOps.h"
@@ -36,8 +38,28 @@ std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
 }
 
 void AppendOffsetPrefix(int32_t Position, std::string& Out) {
-  Out += IntToHex(Position / 2, 5);
-  Out += "H  : ";
+  // IntToHex(Position / 2, 5) and "H  : ", written in place without loops or branches on
+  // the digits: this runs for every line, tens of thousands of times for a large count.
+  static const char kDigits[] = "0123456789ABCDEF";
+  const uint32_t pattern = static_cast<uint32_t>(Position / 2);
+  char text[8 + 5] = {kDigits[pattern >> 28],
+                      kDigits[(pattern >> 24) & 0xF],
+                      kDigits[(pattern >> 20) & 0xF],
+                      kDigits[(pattern >> 16) & 0xF],
+                      kDigits[(pattern >> 12) & 0xF],
+                      kDigits[(pattern >> 8) & 0xF],
+                      kDigits[(pattern >> 4) & 0xF],
+                      kDigits[pattern & 0xF],
+                      'H',
+                      ' ',
+                      ' ',
+                      ':',
+                      ' '};
+  // Leading zeros are dropped down to five digits: only the top three digits can go. The
+  // count of leading zero digits (0 to 7) picks how many, without a comparison.
+  static constexpr size_t kSkip[8] = {0, 1, 2, 3, 3, 3, 3, 3};
+  const size_t skip = kSkip[__builtin_clz(pattern | 1) / 4];
+  Out.append(text + skip, sizeof text - skip);
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, TableKind Kind,
@@ -47,25 +69,79 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
   return line;
 }
 
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+namespace {
+
+// Stores the four fields of an entry's text (field F from Start[F], followed by one space
+// up to Start[F + 1]) in row RowCounter of Table, moves RowCounter on, and records Position
+// for an IFD0 entry tagged 0x8769.
+void StoreFields(AnalysisState& State, EntryTable& Table, TableKind Kind, int32_t Position,
+                 const char* Text, const std::array<size_t, 5>& Start) {
+  const auto field = [&](int f) {
+    return std::string_view(Text + Start[f], Start[f + 1] - 1 - Start[f]);
+  };
+  if (Kind == TableKind::Ifd0 && field(0) == "0x8769") State.ExifPointerPos = Position;
+  if (EntryRow* row = Table.RowToWrite(State.RowCounter)) {
+    row->Tag.assign(field(0));
+    row->Type.assign(field(1));
+    row->Count.assign(field(2));
+    row->Value.assign(field(3));
+  }
+  State.RowCounter = Add32(State.RowCounter, 1);
+}
+
+// A whole 24-character entry, the usual case: its pairs reversed at fixed places.
+void AppendWholeEntry(AnalysisState& State, EntryTable& Table, const char* e, TableKind Kind,
                       int32_t Position, std::string& Out) {
+  const char text[36] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
+                         e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
+                         e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
+                         e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
+  Out.append(text, sizeof text);
+  StoreFields(State, Table, Kind, Position, text, {0, 7, 14, 25, 36});
+}
+
+// An entry cut short by the end of the HexImage: each field "0x" and the pairs that remain.
+void AppendCutEntry(AnalysisState& State, EntryTable& Table, std::string_view Entry, TableKind Kind,
+                    int32_t Position, std::string& Out) {
+  // Characters of Entry (position, length) of Tag, Type, Count and Value.
+  static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
+  char text[4 * 11];
+  std::array<size_t, 5> start{};
+  size_t length = 0;
+  for (int field = 0; field < 4; ++field) {
+    const std::string_view piece = CopyView(Entry, kFields[field][0], kFields[field][1]);
+    start[field] = length;
+    text[length++] = '0';
+    text[length++] = 'x';
+    // The last pair ends at the last character; an odd first character is left out.
+    for (size_t end = piece.size(); end >= 2; end -= 2) {
+      text[length++] = piece[end - 2];
+      text[length++] = piece[end - 1];
+    }
+    text[length++] = ' ';
+  }
+  start[4] = length;
+  Out.append(text, length);
+  StoreFields(State, Table, Kind, Position, text, start);
+}
+
+}  // namespace
+
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind, int32_t Position,
+                      std::string& Out) {
   EntryTable& table = Kind == TableKind::Ifd0   ? State.Ifd0Table
                       : Kind == TableKind::Ifd1 ? State.Ifd1Table
-                                                : State.SubIfdTable;
-  EntryRow row;
-  AppendReversedBytes(CopyView(Entry, 1, 4), row.Tag);
-  if (Kind == TableKind::Ifd0 && row.Tag == "0x8769") State.ExifPointerPos = Position;
-  AppendReversedBytes(CopyView(Entry, 5, 4), row.Type);
-  AppendReversedBytes(CopyView(Entry, 9, 8), row.Count);
-  AppendReversedBytes(CopyView(Entry, 17, 8), row.Value);
-  Out.reserve(Out.size() + row.Tag.size() + row.Type.size() + row.Count.size() + row.Value.size() +
-              4);
-  for (const std::string* field : {&row.Tag, &row.Type, &row.Count, &row.Value}) {
-    Out += *field;
-    Out += ' ';
+                                          : State.SubIfdTable;
+  if (Entry.size() >= 24) {
+    AppendWholeEntry(State, table, Entry.data(), Kind, Position, Out);
+  } else if (Entry.empty()) {
+    // An entry wholly past the end of the HexImage, as most of a huge count's entries are.
+    Out.append("0x 0x 0x 0x ", 12);
+    if (EntryRow* row = table.RowToWrite(State.RowCounter)) *row = {"0x", "0x", "0x", "0x"};
+    State.RowCounter = Add32(State.RowCounter, 1);
+  } else {
+    AppendCutEntry(State, table, Entry, Kind, Position, Out);
   }
-  if (State.RowCounter >= 0) table.Row(State.RowCounter) = std::move(row);
-  State.RowCounter = Add32(State.RowCounter, 1);
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {

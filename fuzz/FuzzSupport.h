@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-// A directory of this process under $TMPDIR or /tmp, removed with its files at exit.
+// A directory of this process under $TMPDIR, or else /dev/shm or /tmp, removed with its
+// files at exit.
 std::string FuzzTempDir();
 
 // The path of a file Name in that directory, removed at exit.
@@ -14,8 +15,8 @@ std::string FuzzTempFile(const std::string& name);
 
 void WriteFileOrDie(const std::string& path, const uint8_t* data, size_t size);
 
-// A real camera photograph from the shared corpus; when the corpus is absent, a small
-// well-formed Exif file with Make, Model and a SubIFD, written to the temporary directory.
+// A real camera photograph from the shared corpus; when the corpus is absent, the tests'
+// small well-formed sample file with Make, Model and a SubIFD, in the temporary directory.
 std::string FixedPhotographPath();
 
 // Prints why and aborts, so that libFuzzer saves the input as a crash.

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -19,12 +20,10 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // Substitute stands in for each byte that does not convert (a UTF-8 input skips its
-  // whole character).
-  std::string operator()(const std::string& in) {
+  // Appends In converted to Out. Substitute stands in for each byte that does not convert
+  // (a UTF-8 input skips its whole character).
+  void Append(std::string_view in, std::string& out) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string out;
-    out.reserve(in.size() * 3 / 2 + 4);
     char buffer[1024];
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
@@ -44,7 +43,6 @@ class Converter {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
       }
     }
-    return out;
   }
 
  private:
@@ -55,12 +53,36 @@ class Converter {
 
 }  // namespace
 
+bool IsAscii(std::string_view Text) {
+  // Eight bytes at a time: the high bits of all of them in one test.
+  size_t at = 0;
+  for (; at + 8 <= Text.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, Text.data() + at, 8);
+    if ((word & 0x8080808080808080u) != 0) return false;
+  }
+  for (; at < Text.size(); ++at) {
+    if (static_cast<unsigned char>(Text[at]) >= 0x80) return false;
+  }
+  return true;
+}
+
 std::string SjisToUtf8(const std::string& sjis) {
+  std::string out;
+  out.reserve(sjis.size() * 3 / 2 + 4);
+  AppendSjisAsUtf8(sjis, out);
+  return out;
+}
+
+void AppendSjisAsUtf8(std::string_view Sjis, std::string& Out) {
   static Converter convert("UTF-8", "CP932", "\xEF\xBF\xBD", false);
-  return convert(sjis);
+  convert.Append(Sjis, Out);
 }
 
 std::string Utf8ToSjis(const std::string& utf8) {
   static Converter convert("CP932", "UTF-8", "?", true);
-  return convert(utf8);
+  std::string out;
+  out.reserve(utf8.size() + 4);
+  convert.Append(utf8, out);
+  return out;
 }

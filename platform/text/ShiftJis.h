@@ -15,17 +15,14 @@ inline bool IsSjisTrailByte(unsigned char c) {
   return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
 
-// Every byte below 0x80: the text reads the same in Shift-JIS, UTF-8 and Latin-1.
-inline bool IsAscii(std::string_view Text) {
-  for (char c : Text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
+// True when every byte is below 0x80: such a text reads the same in Shift-JIS and UTF-8.
+bool IsAscii(std::string_view Text);
 
 // Shift-JIS to UTF-8 for display. A byte that is no valid character becomes U+FFFD, so
 // any bytes read from a file can be shown.
 std::string SjisToUtf8(const std::string& sjis);
+// The same conversion appended to Out, without a string of its own.
+void AppendSjisAsUtf8(std::string_view Sjis, std::string& Out);
 
 // UTF-8 to Shift-JIS; a character without a Shift-JIS form becomes "?".
 std::string Utf8ToSjis(const std::string& utf8);

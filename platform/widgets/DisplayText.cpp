@@ -1,6 +1,7 @@
 #include "DisplayText.h"
 
 #include <QFile>
+#include <algorithm>
 #include <unordered_map>
 
 #include "ShiftJis.h"
@@ -74,4 +75,14 @@ QString SjisLineForDisplay(const std::string& Line, std::vector<int>* ByteOfUnit
   }
   if (ByteOfUnit != nullptr) ByteOfUnit->push_back(static_cast<int>(size));
   return text;
+}
+
+void AppendSjisLineForDisplay(QString& Out, const std::string& Line) {
+  const bool plain = std::all_of(Line.begin(), Line.end(),
+                                 [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\t'; });
+  if (plain) {
+    Out += QLatin1String(Line.data(), static_cast<qsizetype>(Line.size()));
+  } else {
+    Out += SjisLineForDisplay(Line);
+  }
 }

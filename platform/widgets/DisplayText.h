@@ -23,3 +23,6 @@ std::string ToNativePath(const QString& Path);
 // UTF-16 unit of the result and one past its end, the offset of the line byte at which the
 // unit's character starts.
 QString SjisLineForDisplay(const std::string& Line, std::vector<int>* ByteOfUnit = nullptr);
+// The same text appended to Out. A line of printable ASCII and tabs, as nearly every report
+// line is, is widened in one step without a string of its own.
+void AppendSjisLineForDisplay(QString& Out, const std::string& Line);

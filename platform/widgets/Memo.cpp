@@ -64,7 +64,7 @@ void TMemoLines::Update() {
   batch.reserve(static_cast<qsizetype>(units));
   for (size_t i = shownLines_; i < lines_.size(); ++i) {
     if (i > shownLines_) batch += QLatin1Char('\n');
-    batch += SjisLineForDisplay(lines_[i]);
+    AppendSjisLineForDisplay(batch, lines_[i]);
   }
   if (replace) {
     editor->setPlainText(batch);

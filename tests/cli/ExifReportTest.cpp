@@ -48,6 +48,15 @@ Bytes HalfCharacterJpeg() {
   return fixture::ExifJpeg(tiff);
 }
 
+// The worked-example file whose make holds a line feed and a double-byte character, and
+// whose model holds CR LF: bytes of a value that a line must keep as its own.
+Bytes LineBreakInValuesJpeg() {
+  fixture::Tiff tiff = fixture::SampleTiff();
+  tiff.PutText(0x80, "A\nB\x82\xA0");
+  tiff.PutText(0x86, "\x82\xA0X\r\nY");
+  return fixture::ExifJpeg(tiff);
+}
+
 // The crafted files, in one temporary directory.
 class ExifReportTest : public ::testing::Test {
  protected:
@@ -57,6 +66,7 @@ class ExifReportTest : public ::testing::Test {
     Write("partial.jpg", ConversionErrorJpeg());
     Write("empty.jpg", {});
     Write("half-char.jpg", HalfCharacterJpeg());
+    Write("line-breaks.jpg", LineBreakInValuesJpeg());
     Write("sample.txt", fixture::SampleJpeg());
     std::filesystem::create_directory(Path("folder.jpg"));
   }
@@ -183,6 +193,18 @@ TEST_F(ExifReportTest, aBrokenCharacterBecomesAReplacementCharacterInItsOwnLine)
   EXPECT_NE(run.out.find(u8"   MAK\uFFFD\n0x0110   "), std::string::npos);
 }
 
+// Each report line is converted on its own: the UTF-8 form holds the Shift-JIS form's
+// lines in the same order, each with the CR and LF bytes of its value.
+TEST_F(ExifReportTest, aLineBreakInsideAValueStaysInItsOwnLine) {
+  const std::vector<std::string> lines = CoreReportLines(Path("line-breaks.jpg"));
+  const ReportRun utf8 = RunReport({Path("line-breaks.jpg")});
+  EXPECT_EQ(utf8.status, 0);
+  EXPECT_EQ(utf8.out, ExpectedOutput(lines, false));
+  EXPECT_NE(utf8.out.find(u8"   A\nB\u3042\n0x0110   "), std::string::npos);
+  EXPECT_NE(utf8.out.find(u8"   \u3042X\r\nY\n \n\nSubIFD"), std::string::npos);
+  EXPECT_EQ(RunReport({"--sjis", Path("line-breaks.jpg")}).out, ExpectedOutput(lines, true));
+}
+
 TEST_F(ExifReportTest, conversionErrorPrintsTheLinesSoFarThenTheMessage) {
   const ReportRun run = RunReport({Path("partial.jpg")});
   EXPECT_EQ(run.status, 1);
@@ -213,6 +235,21 @@ TEST_F(ExifReportTest, severalFilesGetHeadersAndARefusalDoesNotStopTheRest) {
                            "==> " + args[2] + " <==" + eol + ExpectedOutput(partial, sjis) + eol +
                            "==> " + args[3] + " <==" + eol + ExpectedOutput(sample, sjis));
     EXPECT_EQ(run.err, err);
+  }
+}
+
+// Where stdout and stderr meet, each message comes right after the report bytes before it.
+TEST_F(ExifReportTest, messagesKeepTheirPlaceAmongReportsOnOneTerminalOrFile) {
+  const std::vector<std::string> args = {Path("sample.jpg"), Path("motorola.jpg"),
+                                         Path("partial.jpg"), Path("sample.jpg")};
+  const std::string sample = ExpectedOutput(CoreReportLines(Path("sample.jpg")), false);
+  const std::string expected =
+      "==> " + args[0] + " <==\n" + sample + args[1] + u8": インテル形式ではないようです\n" +
+      "\n==> " + args[2] + " <==\n" + ExpectedOutput(CoreReportLines(args[2]), false) + args[2] +
+      u8": '0x' は整数ではありません\n" + "\n==> " + args[3] + " <==\n" + sample;
+  for (const SharedPlace place : {SharedPlace::File, SharedPlace::Terminal}) {
+    SCOPED_TRACE(place == SharedPlace::File ? "one file" : "a terminal");
+    EXPECT_EQ(RunReportCombined(args, place), expected);
   }
 }
 

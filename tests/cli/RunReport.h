@@ -5,8 +5,11 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -69,6 +72,71 @@ inline ReportRun RunReport(const std::vector<std::string>& args,
   run.err = ReadWholeFile(errPath);
   std::filesystem::remove(errPath);
   return run;
+}
+
+// Where RunReportCombined sends stdout and stderr together.
+enum class SharedPlace { File, Terminal };
+
+// Runs exif-report with Args, its stdout and stderr both on one file (as with 2>&1) or on
+// one terminal (a pseudo-terminal that passes bytes unchanged), and returns the bytes in
+// the order in which that place received them.
+inline std::string RunReportCombined(const std::vector<std::string>& args, SharedPlace place) {
+  int reader = -1;
+  std::string path;
+  if (place == SharedPlace::Terminal) {
+    reader = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (reader < 0 || ::grantpt(reader) != 0 || ::unlockpt(reader) != 0) {
+      throw std::runtime_error("no pseudo-terminal");
+    }
+    path = ::ptsname(reader);
+  } else {
+    path = (std::filesystem::temp_directory_path() / ("cli-both-" + std::to_string(::getpid())))
+               .string();
+  }
+  const int place_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOCTTY, 0600);
+  if (place_fd < 0) throw std::runtime_error("cannot open " + path);
+  if (place == SharedPlace::Terminal) {
+    termios raw{};
+    ::tcgetattr(place_fd, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(place_fd, TCSANOW, &raw);
+  }
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, place_fd, STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, place_fd, STDERR_FILENO);
+  std::vector<std::string> argv = {EXIF_REPORT_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> raw;
+  for (std::string& arg : argv) raw.push_back(arg.data());
+  raw.push_back(nullptr);
+  pid_t pid = 0;
+  const int rc = posix_spawn(&pid, EXIF_REPORT_PATH, &actions, nullptr, raw.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(place_fd);
+  if (rc != 0) throw std::runtime_error("cannot start exif-report");
+
+  std::string got;
+  if (place == SharedPlace::Terminal) {
+    // Read while the program writes; the read fails once its end of the terminal closes.
+    char buffer[4096];
+    for (;;) {
+      const ssize_t n = ::read(reader, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      got.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(reader);
+  }
+  int wstatus = 0;
+  ::waitpid(pid, &wstatus, 0);
+  if (place == SharedPlace::File) {
+    got = ReadWholeFile(path);
+    std::filesystem::remove(path);
+  }
+  return got;
 }
 
 // The lines that the core's load-and-validate path appends for File, in this process.

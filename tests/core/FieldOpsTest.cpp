@@ -62,17 +62,31 @@ TEST(SplitDirectoryEntry, keepsShortAndEmptyEntries) {
   AnalysisState state;
   EXPECT_EQ(SplitDirectoryEntry(state, "", TableKind::Ifd0, 0), "0x 0x 0x 0x ");
   EXPECT_EQ(state.Ifd0Table.At(0).Value, "0x");
-  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", TableKind::Ifd0, 0),
-            "0x010F 0x0002 0x0006 0x ");
-  EXPECT_EQ(state.RowCounter, 2);
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", TableKind::Ifd0, 0), "0x010F 0x0002 0x0006 0x ");
+  // A field cut to an odd length loses its first character, as ReverseByteOrder does.
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600000", TableKind::Ifd0, 0),
+            "0x010F 0x0002 0x000060 0x ");
+  EXPECT_EQ(state.Ifd0Table.At(2).Count, "0x000060");
+  EXPECT_EQ(state.RowCounter, 3);
 }
 
-TEST(SplitDirectoryEntry, growsTheTableBeyondFiftyRows) {
-  AnalysisState state;
-  for (int k = 0; k < 300; ++k)
-    SplitDirectoryEntry(state, "0F0102000600000000000000", TableKind::Ifd1, 0);
-  EXPECT_EQ(state.Ifd1Table.Size(), 300);
-  EXPECT_EQ(state.Ifd1Table.At(299).Tag, "0x010F");
+// IFD0 and SubIFD rows are read by the interpretation, so those tables grow; nothing reads
+// IFD1's rows, whose table keeps its first 50 while every entry still gives its text.
+TEST(SplitDirectoryEntry, growsTheReadTablesBeyondFiftyRows) {
+  for (const TableKind kind : {TableKind::Ifd0, TableKind::Ifd1, TableKind::SubIfd}) {
+    AnalysisState state;
+    for (int k = 0; k < 300; ++k) {
+      EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600000000000000", kind, 0),
+                "0x010F 0x0002 0x00000006 0x00000000 ");
+    }
+    const EntryTable& table = kind == TableKind::Ifd0   ? state.Ifd0Table
+                              : kind == TableKind::Ifd1 ? state.Ifd1Table
+                                                  : state.SubIfdTable;
+    const int32_t rows = kind == TableKind::Ifd1 ? 50 : 300;
+    EXPECT_EQ(table.Size(), rows) << static_cast<int>(kind);
+    EXPECT_EQ(table.At(rows - 1).Tag, "0x010F") << static_cast<int>(kind);
+    EXPECT_EQ(state.RowCounter, 300);
+  }
 }
 
 // A state whose TIFF header is at file offset 12, with Bytes at file offset 12 + Value.

@@ -43,10 +43,31 @@ TEST(EntryTable, startsWithFiftyEmptyRowsAndGrows) {
   EXPECT_EQ(table.Size(), 50);
   EXPECT_EQ(table.At(49).Tag, "");
   EXPECT_EQ(table.At(50).Tag, "");  // not held: an empty row, nothing read outside
-  table.Row(300).Tag = "0x010F";
+  table.Store(300, EntryRow{"0x010F", "", "", ""});
   EXPECT_EQ(table.Size(), 301);
   EXPECT_EQ(table.At(300).Tag, "0x010F");
   EXPECT_EQ(table.At(-1).Tag, "");
+}
+
+TEST(EntryTable, keepsNoRowFromItsLimitOn) {
+  EntryTable table(50);
+  table.Store(49, EntryRow{"0x0001", "", "", ""});
+  table.Store(50, EntryRow{"0x0002", "", "", ""});
+  table.Store(-1, EntryRow{"0x0003", "", "", ""});
+  EXPECT_EQ(table.Size(), 50);
+  EXPECT_EQ(table.At(49).Tag, "0x0001");
+}
+
+// The image written over a text of any earlier length is the image alone.
+TEST(HexImage, replacesWhateverItIsWrittenOver) {
+  AnalysisState state;
+  state.LoadBuffer[0] = 0xAB;
+  for (const std::string& earlier : {std::string(), std::string(40000, 'x'), HexImage(state)}) {
+    std::string image = earlier;
+    BuildHexImage(state, image);
+    EXPECT_EQ(image, HexImage(state));
+    EXPECT_EQ(image.size(), 30000u);
+  }
 }
 
 }  // namespace

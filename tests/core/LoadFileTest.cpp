@@ -157,6 +157,14 @@ TEST(LoadAndAnalyze, refusesAFileWhoseReadFailsPartWay) {
   EXPECT_EQ(load.lines, kEarlierReport);
 }
 
+// 10000 bytes of 0x45 ('E', the first byte of "Exif") ending in Tail: a search must try
+// every byte and stop at the end of what was read.
+Bytes EndingIn(const std::string& tail) {
+  Bytes bytes(10000 - tail.size(), 0x45);
+  bytes.insert(bytes.end(), tail.begin(), tail.end());
+  return bytes;
+}
+
 // Both signatures count only where they start on a whole byte.
 TEST(LoadAndAnalyze, checksTheSignaturesOnWholeBytes) {
   struct Case {
@@ -171,6 +179,10 @@ TEST(LoadAndAnalyze, checksTheSignaturesOnWholeBytes) {
       {"Exif on whole bytes, Intel header across bytes: 04 94 92 A0 0x",
        FromHex("FFD8 45786966 049492A000"), LoadOutcome::NotIntel},
       {"Exif and an Intel header on whole bytes", FromHex("FFD8 45786966 49492A00"),
+       LoadOutcome::Analysed},
+      {"both in the last bytes read", EndingIn(std::string("ExifII*\0", 8)), LoadOutcome::Analysed},
+      {"Exif cut by the end of what was read", EndingIn("Exi"), LoadOutcome::NotExif},
+      {"the Intel header's zero is the buffer's zero after what was read", EndingIn("ExifII*"),
        LoadOutcome::Analysed},
   };
   for (const Case& c : cases) {
