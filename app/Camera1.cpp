@@ -10,6 +10,20 @@
 #include "StartArguments.h"
 #include "Unit2.h"
 
+using platform::AcceptDroppedFiles;
+using platform::alClient;
+using platform::alTop;
+using platform::Application;
+using platform::Bind;
+using platform::CurrentDirectory;
+using platform::DesignFont;
+using platform::TButton;
+using platform::TMemo;
+using platform::TObject;
+using platform::TPanel;
+using platform::TPrintDialog;
+using platform::TSaveDialog;
+
 AnalysisState Analysis;
 TForm1* Form1 = nullptr;
 

@@ -1,10 +1,14 @@
 #include "ExtendedMode.h"
 
-
 #include "Camera1.h"
 #include "ExtendedLoad.h"
 #include "MemoCommands.h"
 #include "Settings.h"
+
+using platform::AddMemoCommand;
+using platform::ReadBoolSetting;
+using platform::TStrings;
+using platform::WriteBoolSetting;
 
 const char kExtendedCommandCaption[] = "拡張解析（モトローラ形式・GPS）";
 const char kExtendedCaptionSuffix[] = "（拡張解析）";

@@ -25,5 +25,5 @@ bool ExtendedAnalysisOn();
 void SetExtendedAnalysis(TForm1& Form, bool On, bool Remember);
 
 // The file-selection command's analysis and refusal message in the current mode.
-LoadOutcome LoadAndAnalyzeInMode(AnalysisState& State, TStrings& Report);
+LoadOutcome LoadAndAnalyzeInMode(AnalysisState& State, platform::TStrings& Report);
 std::string RefusalMessageInMode(LoadOutcome Outcome);

@@ -3,6 +3,12 @@
 #include "PrintLayout.h"
 #include "Printers.h"
 
+using platform::Printer;
+using platform::TFont;
+using platform::TPrintDialog;
+using platform::TPrinter;
+using platform::TStrings;
+
 namespace {
 
 // The print layout's printer operations on a TPrinter and its canvas.

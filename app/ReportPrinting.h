@@ -5,12 +5,15 @@
 #include "PageOrder.h"
 #include "Strings.h"
 
+namespace platform {
 class TPrinter;
+}
 
 // Shows Dialog; when confirmed, prints every row of Report (as Count/Strings deliver them)
 // on Printer(), in the copies and page order chosen there. A printer error abandons the
 // document and passes on as an Exception.
-void PrintReport(TStrings& Report, TPrintDialog& Dialog);
+void PrintReport(platform::TStrings& Report, platform::TPrintDialog& Dialog);
 
 // The same printing on a given printer, without a dialog: one copy, first page first.
-void PrintReportOn(TStrings& Report, TPrinter& Printer, const PageOrder& Order = PageOrder());
+void PrintReportOn(platform::TStrings& Report, platform::TPrinter& Printer,
+                   const PageOrder& Order = PageOrder());

@@ -3,6 +3,11 @@
 #include "Forms.h"
 #include "TextFile.h"
 
+using platform::Application;
+using platform::MB_OK;
+using platform::TSaveDialog;
+using platform::TStrings;
+
 namespace {
 const char kWarningCaption[] = "警告";
 const char kNoData[] = "デ－タが無いようです";

@@ -7,4 +7,4 @@
 // An empty report gives a warning and no dialog. Otherwise, when the user confirms a name,
 // writes exactly Report.Text() to it, replacing any file there; a failure to create, write
 // or close it gives a warning. Report is never changed.
-void SaveReport(TStrings& Report, TSaveDialog& Dialog);
+void SaveReport(platform::TStrings& Report, platform::TSaveDialog& Dialog);

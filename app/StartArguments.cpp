@@ -5,6 +5,8 @@
 
 #include "FileSystemLists.h"
 
+using platform::JoinPath;
+
 StartArguments ParseStartArguments(const std::vector<std::string>& Args) {
   StartArguments start;
   bool optionsEnded = false;

@@ -4,6 +4,9 @@
 
 #include "Forms.h"
 
+using platform::Application;
+using platform::Exception;
+
 int RunGuarded(const std::function<void()>& Steps) {
   try {
     Steps();

@@ -7,6 +7,18 @@
 #include "Fonts.h"
 #include "StartArguments.h"
 
+using platform::Bind;
+using platform::DesignFont;
+using platform::Exception;
+using platform::ListSubdirectories;
+using platform::RootOf;
+using platform::TButton;
+using platform::TDirectoryListBox;
+using platform::TDriveComboBox;
+using platform::TFileListBox;
+using platform::TLabel;
+using platform::TObject;
+
 TForm2* Form2 = nullptr;
 
 // The window as designed at 120 pixels per inch. Neither button is a default or cancel

@@ -5,25 +5,25 @@
 #include "FileControls.h"
 #include "Forms.h"
 
-class TForm2 : public TForm {
+class TForm2 : public platform::TForm {
  public:
   TForm2();
 
-  TFileListBox* FileListBox1;            // the files of the directory shown on the left
-  TDirectoryListBox* DirectoryListBox1;  // the directories from the root down; fills the file list
-  TDriveComboBox* DriveComboBox1;        // the roots to start from; sets the directory list
-  TLabel* Label1;                        // the path of the file clicked last
-  TButton* Button1;                      // "選択": keep the file clicked last and close
-  TButton* Button2;                      // "中止": choose nothing and close
+  platform::TFileListBox* FileListBox1;            // the files of the directory shown on the left
+  platform::TDirectoryListBox* DirectoryListBox1;  // the directory tree; fills the file list
+  platform::TDriveComboBox* DriveComboBox1;  // the roots to start from; sets the directory list
+  platform::TLabel* Label1;                  // the path of the file clicked last
+  platform::TButton* Button1;                // "選択": keep the file clicked last and close
+  platform::TButton* Button2;                // "中止": choose nothing and close
 
   // Empties SelectedFile and closes the window.
-  void Button2Click(TObject* Sender);
+  void Button2Click(platform::TObject* Sender);
   // Stores the clicked file's path in SelectedFile and shows it in Label1.
-  void FileListBox1Click(TObject* Sender);
+  void FileListBox1Click(platform::TObject* Sender);
   // Closes the window; SelectedFile holds the file clicked last.
-  void Button1Click(TObject* Sender);
+  void Button1Click(platform::TObject* Sender);
   // Closes the window, as "選択" does (the click before stored the file).
-  void FileListBox1DblClick(TObject* Sender);
+  void FileListBox1DblClick(platform::TObject* Sender);
 
   // Takes Path (a full path) as the chosen file without showing the window, as a click on
   // it in the file list would: SelectedFile and Label1 hold it, and the lists move to its

@@ -13,6 +13,10 @@
 #include "Startup.h"
 #include "Unit2.h"
 
+using platform::Application;
+using platform::DispatchAction;
+using platform::TApplication;
+
 int main(int argc, char** argv) {
   KeepFreedHeapForReuse();
   const StartArguments start = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));

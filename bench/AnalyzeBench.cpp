@@ -13,6 +13,8 @@
 #include "Strings.h"
 #include "WorstCase.h"
 
+using platform::TStringList;
+
 namespace {
 
 void BM_AnalyzeExifIfd1CountFFFF(benchmark::State& bench) {

@@ -18,6 +18,8 @@
 #include "LoadFile.h"
 #include "ReportText.h"
 
+using platform::Exception;
+
 namespace {
 
 // This thread's processor time in seconds: other programs on a busy machine do not count.

@@ -17,6 +17,14 @@
 #include "Forms.h"
 #include "WorstCase.h"
 
+using platform::Application;
+using platform::DispatchEvent;
+using platform::SjisLineForDisplay;
+using platform::TApplication;
+using platform::TMemoLines;
+using platform::TObject;
+using platform::TStringList;
+
 namespace {
 
 std::string WorstCaseImage() {

@@ -27,6 +27,12 @@
 #include "ReportPrinting.h"
 #include "WorstCase.h"
 
+using platform::Application;
+using platform::DispatchEvent;
+using platform::Printer;
+using platform::TApplication;
+using platform::TObject;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

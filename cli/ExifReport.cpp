@@ -10,6 +10,11 @@
 #include "ReportText.h"
 #include "ShiftJis.h"
 
+using platform::AppendSjisAsUtf8;
+using platform::Exception;
+using platform::SjisToUtf8;
+using platform::TStrings;
+
 namespace {
 
 constexpr int kAllAnalysed = 0;

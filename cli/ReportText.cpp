@@ -4,6 +4,9 @@
 
 #include "ShiftJis.h"
 
+using platform::AppendSjisAsUtf8;
+using platform::IsAscii;
+
 void PrintedReport::Start() {
   start_ = out_.size();
   ends_.clear();

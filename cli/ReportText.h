@@ -9,7 +9,7 @@
 // A report written straight into exif-report's output buffer while the analysis appends
 // it: each line, as it comes, in Shift-JIS followed by CR LF (the saved file's bytes) or,
 // converted on its own, in UTF-8 followed by LF. No string is made per line.
-class PrintedReport : public TStrings {
+class PrintedReport : public platform::TStrings {
  public:
   PrintedReport(std::string& Out, bool Sjis) : out_(Out), sjis_(Sjis) {}
   // The report begins at the present end of the buffer.

@@ -6,6 +6,12 @@
 #include "TagInterpretation.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::CopyView;
+using platform::Pos;
+using platform::StrToInt;
+using platform::TStrings;
+
 namespace {
 
 class Listing {

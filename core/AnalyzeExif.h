@@ -9,4 +9,4 @@
 
 // Clears Report and appends the report of HexImage line by line. A text that does not
 // convert to a number raises EConvertError; the lines appended until then stay.
-void AnalyzeExif(AnalysisState& State, const std::string& HexImage, TStrings& Report);
+void AnalyzeExif(AnalysisState& State, const std::string& HexImage, platform::TStrings& Report);

@@ -7,6 +7,12 @@
 #include "ReportTexts.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::IntToHex;
+using platform::IntToStr;
+using platform::StrToInt;
+using platform::TStrings;
+
 namespace {
 
 constexpr uint32_t kExifPointer = 0x8769;

@@ -15,4 +15,4 @@
 // conversion needs but that lies beyond Data raises EConvertError; the lines appended until
 // then stay.
 void AnalyzeExifExtended(const std::vector<uint8_t>& Data, const TiffHeader& Header,
-                         TStrings& Report);
+                         platform::TStrings& Report);

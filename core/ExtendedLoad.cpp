@@ -6,6 +6,10 @@
 #include "ExtendedAnalysis.h"
 #include "TextOps.h"
 
+using platform::ExtractFileExt;
+using platform::TStrings;
+using platform::UpperCase;
+
 namespace {
 
 // The first read: the standard load's 10000 bytes and some more, since many cameras write

@@ -22,11 +22,11 @@ bool LoadExtendedBytes(const std::string& File, std::vector<uint8_t>& Bytes);
 
 // Checks and analyses Bytes, the loaded start of a file, into Report: NotExif when "Exif"
 // occurs nowhere in them, NotIntel when no TIFF header of either byte order does.
-LoadOutcome AnalyzeExtendedBytes(std::vector<uint8_t> Bytes, TStrings& Report);
+LoadOutcome AnalyzeExtendedBytes(std::vector<uint8_t> Bytes, platform::TStrings& Report);
 
 // The command for State.SelectedFile. Every outcome but Analysed leaves Report as it was;
 // EConvertError from the analysis passes through, with the lines appended so far kept.
-LoadOutcome LoadAndAnalyzeExtended(AnalysisState& State, TStrings& Report);
+LoadOutcome LoadAndAnalyzeExtended(AnalysisState& State, platform::TStrings& Report);
 
 // The warning that a refusal of the extended analysis shows: that of the standard one,
 // except that NotIntel, there, means no TIFF header in either byte order.

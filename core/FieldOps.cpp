@@ -7,6 +7,10 @@
 #include "Int32.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::CopyView;
+using platform::StrToInt;
+
 std::string ReverseByteOrder(const std::string& Text) {
   std::string result;
   AppendReversedBytes(Text, result);
@@ -127,11 +131,11 @@ void AppendCutEntry(AnalysisState& State, EntryTable& Table, std::string_view En
 
 }  // namespace
 
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind, int32_t Position,
-                      std::string& Out) {
+void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+                      int32_t Position, std::string& Out) {
   EntryTable& table = Kind == TableKind::Ifd0   ? State.Ifd0Table
                       : Kind == TableKind::Ifd1 ? State.Ifd1Table
-                                          : State.SubIfdTable;
+                                                : State.SubIfdTable;
   if (Entry.size() >= 24) {
     AppendWholeEntry(State, table, Entry.data(), Kind, Position, Out);
   } else if (Entry.empty()) {

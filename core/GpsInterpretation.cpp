@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+using platform::TStrings;
+
 namespace {
 
 constexpr uint32_t kLatitudeRef = 0x0001;

@@ -14,7 +14,7 @@
 // Appends the section for the entries of the GPS directory, whose offsets count from the
 // TIFF header at Base.
 void InterpretGps(const ByteOrderReader& Reader, int64_t Base,
-                  const std::vector<ExtendedEntry>& Gps, TStrings& Report);
+                  const std::vector<ExtendedEntry>& Gps, platform::TStrings& Report);
 
 // N / D in decimal, rounded to at most Places decimals, trailing zeros dropped: 28047/1000
 // gives "28.047", 5/1 gives "5". D must not be 0.

@@ -8,6 +8,11 @@
 #include "FileIO.h"
 #include "TextOps.h"
 
+using platform::ExtractFileExt;
+using platform::ReadRegularFile;
+using platform::TStrings;
+using platform::UpperCase;
+
 namespace {
 
 // Reads the file's first kMaxLoadBytes bytes into a zeroed LoadBuffer, so that nothing of

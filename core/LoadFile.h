@@ -19,7 +19,7 @@ enum class LoadOutcome {
 
 // Runs the command for State.SelectedFile. Every outcome but Analysed leaves Report as it
 // was. EConvertError from the analysis passes through, with the lines appended so far kept.
-LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report);
+LoadOutcome LoadAndAnalyze(AnalysisState& State, platform::TStrings& Report);
 
 // Reads up to Count bytes from the start of FileName into Buffer when FileName is a regular
 // file after following links, until Count bytes or the file's end however the system hands

@@ -5,6 +5,11 @@
 #include "ReportTexts.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::IntToStr;
+using platform::StrToInt;
+using platform::TStrings;
+
 namespace {
 
 // The first SHORT of a value field: "0x" and the last four characters of Value.

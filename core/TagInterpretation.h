@@ -8,4 +8,4 @@
 #include "AnalysisState.h"
 #include "Strings.h"
 
-void InterpretTags(AnalysisState& State, const std::string& HexImage, TStrings& Report);
+void InterpretTags(AnalysisState& State, const std::string& HexImage, platform::TStrings& Report);

@@ -12,6 +12,9 @@
 #include "LoadFile.h"
 #include "Strings.h"
 
+using platform::EConvertError;
+using platform::TStrings;
+
 namespace {
 
 // A report kept as one text with the end of each line: two reports hold the same lines

@@ -12,6 +12,9 @@
 #include "FuzzSupport.h"
 #include "Strings.h"
 
+using platform::EConvertError;
+using platform::TStringList;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = FuzzTempFile("input.jpg");
   WriteFileOrDie(path, data, size);

@@ -10,6 +10,8 @@
 #include "PrintLayout.h"
 #include "ShiftJis.h"
 
+using platform::IsSjisLeadByte;
+
 namespace {
 
 std::string ReferenceExpandTabs(const std::string& line) {

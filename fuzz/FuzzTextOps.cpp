@@ -12,6 +12,19 @@
 #include "ShiftJis.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::EConvertError;
+using platform::ExtractFileExt;
+using platform::IntToHex;
+using platform::IntToStr;
+using platform::IsSjisLeadByte;
+using platform::IsSjisTrailByte;
+using platform::Pos;
+using platform::SjisToUtf8;
+using platform::StrToInt;
+using platform::UpperCase;
+using platform::Utf8ToSjis;
+
 namespace {
 
 // Text to integer by the rules, with 64-bit room so that overflow is a plain comparison.

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <string>
 
+using platform::TStrings;
+
 namespace {
 
 struct PlacedText {

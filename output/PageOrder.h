@@ -17,4 +17,4 @@ std::vector<int> PageSequence(int PageCount, const PageOrder& Order);
 
 // Prints Report as PrintLines does, as one document holding the pages of every copy in
 // Order. With one copy, first page first, that is PrintLines itself.
-void PrintLines(const TStrings& Report, PrintSurface& Surface, const PageOrder& Order);
+void PrintLines(const platform::TStrings& Report, PrintSurface& Surface, const PageOrder& Order);

@@ -2,6 +2,9 @@
 
 #include "ShiftJis.h"
 
+using platform::IsSjisLeadByte;
+using platform::TStrings;
+
 namespace {
 
 constexpr char kTab = '\t';

@@ -48,4 +48,4 @@ int CharsPerLine(int PageWidth, int CharWidth);
 
 // Prints every row of Report (Count/Strings) on Surface as one document: BeginDoc, the rows,
 // EndDoc. When an operation fails, the document is abandoned and the failure passes on.
-void PrintLines(const TStrings& Report, PrintSurface& Surface);
+void PrintLines(const platform::TStrings& Report, PrintSurface& Surface);

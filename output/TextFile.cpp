@@ -2,6 +2,8 @@
 
 #include "FileReplace.h"
 
+using platform::ReplaceFileContents;
+
 bool SaveTextFile(const std::string& FileName, const std::string& Text) {
   return ReplaceFileContents(FileName, Text);
 }

@@ -14,6 +14,11 @@
 #include "ReportPrinting.h"
 #include "ShiftJis.h"
 
+using platform::Exception;
+using platform::Printer;
+using platform::SjisToUtf8;
+using platform::TStringList;
+
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::cerr << "usage: print-report-pdf PHOTO.JPG OUT.PDF\n";

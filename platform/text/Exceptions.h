@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace platform {
+
 // A standard exception, so that one catch of std::exception takes every failure; what()
 // gives Message.
 class Exception : public std::runtime_error {
@@ -19,3 +21,5 @@ class EConvertError : public Exception {
  public:
   using Exception::Exception;
 };
+
+}  // namespace platform

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+namespace platform {
+
 namespace {
 
 int OpenFile(const char* Path, int Flags, mode_t Mode) {
@@ -49,3 +51,5 @@ int ReadRegularFile(const std::string& FileName, void* Buffer, int Count) {
   ::close(handle);
   return total;
 }
+
+}  // namespace platform

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+namespace platform {
+
 // The system calls beneath the file functions. Tests swap in their own to produce the faults
 // of real disks: short reads, a disk that fills up, a folder that takes no new file.
 struct SystemFileCalls {
@@ -22,3 +24,5 @@ extern SystemFileCalls FileCalls;
 // is no regular file (a directory, a pipe, a socket, a device: refused before a byte is
 // read, and never waiting), or a read fails.
 int ReadRegularFile(const std::string& FileName, void* Buffer, int Count);
+
+}  // namespace platform

@@ -12,6 +12,8 @@
 
 #include "FileIO.h"
 
+namespace platform {
+
 namespace {
 
 // write() moves at most this much at a time on Linux; larger texts go in pieces.
@@ -144,3 +146,5 @@ bool ReplaceFileContents(const std::string& FileName, std::string_view Bytes) {
   FlushFolder(folder);
   return true;
 }
+
+}  // namespace platform

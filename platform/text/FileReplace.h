@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // Makes FileName (native path bytes) hold exactly Bytes, creating it when it does not exist.
 // True only when every byte reached the disk. On false the file is exactly as it was, and
 // a name that did not exist is still free.
@@ -17,3 +19,5 @@
 // the disk; a disk that cannot reserve it leaves the file untouched. A pipe or device name
 // is written in place as it is; a directory is refused.
 bool ReplaceFileContents(const std::string& FileName, std::string_view Bytes);
+
+}  // namespace platform

@@ -10,6 +10,8 @@
 #include <memory>
 #include <sstream>
 
+namespace platform {
+
 namespace {
 
 bool IsDirectory(const std::string& Path) {
@@ -141,3 +143,5 @@ std::string CurrentDirectory() {
   std::unique_ptr<char, void (*)(void*)> cwd(getcwd(nullptr, 0), std::free);
   return cwd ? std::string(cwd.get()) : std::string("/");
 }
+
+}  // namespace platform

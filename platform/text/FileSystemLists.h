@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+
 // The roots a user picks from, in place of drives: "/", the home directory and the mount
 // points of real file systems (on a device, or network file systems), sorted, each once.
 std::vector<std::string> ListDriveRoots();
@@ -29,3 +31,5 @@ std::vector<std::string> PathFromRoot(const std::string& Root, const std::string
 
 // The process's current directory ("/" when it cannot be known).
 std::string CurrentDirectory();
+
+}  // namespace platform

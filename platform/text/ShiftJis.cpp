@@ -6,6 +6,8 @@
 #include <cstring>
 #include <stdexcept>
 
+namespace platform {
+
 namespace {
 
 // One open conversion of glibc's iconv, kept for the whole run: opening one costs far more
@@ -86,3 +88,5 @@ std::string Utf8ToSjis(const std::string& utf8) {
   convert.Append(utf8, out);
   return out;
 }
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // First byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
 inline bool IsSjisLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -26,3 +28,5 @@ void AppendSjisAsUtf8(std::string_view Sjis, std::string& Out);
 
 // UTF-8 to Shift-JIS; a character without a Shift-JIS form becomes "?".
 std::string Utf8ToSjis(const std::string& utf8);
+
+}  // namespace platform

@@ -1,6 +1,8 @@
 #include "Exceptions.h"
 #include "TextOps.h"
 
+namespace platform {
+
 namespace {
 
 [[noreturn]] void RaiseNotAnInteger(const std::string& s) {
@@ -57,3 +59,5 @@ int32_t StrToInt(const std::string& S) {
   if (!negative) return static_cast<int32_t>(magnitude);
   return magnitude == 0x80000000u ? INT32_MIN : -static_cast<int32_t>(magnitude);
 }
+
+}  // namespace platform

@@ -1,5 +1,7 @@
 #include "Strings.h"
 
+namespace platform {
+
 std::string TStringList::Strings(int Index) const {
   if (Index < 0 || Index >= Count()) return std::string();
   return lines_[static_cast<size_t>(Index)];
@@ -20,3 +22,5 @@ std::string JoinWithCrLf(const std::vector<std::string>& lines) {
   }
   return text;
 }
+
+}  // namespace platform

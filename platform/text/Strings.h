@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+
 class TStrings {
  public:
   virtual ~TStrings() = default;
@@ -33,3 +35,5 @@ class TStringList : public TStrings {
 
 // Every line followed by CR LF.
 std::string JoinWithCrLf(const std::vector<std::string>& lines);
+
+}  // namespace platform

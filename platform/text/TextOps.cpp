@@ -2,6 +2,8 @@
 
 #include "ShiftJis.h"
 
+namespace platform {
+
 std::string Copy(const std::string& S, int32_t Index, int32_t Count) {
   return std::string(CopyView(S, Index, Count));
 }
@@ -63,3 +65,5 @@ std::string ExtractFileExt(const std::string& FileName) {
   }
   return dot == std::string::npos ? std::string() : FileName.substr(dot);
 }
+
+}  // namespace platform

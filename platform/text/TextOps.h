@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // The piece of S from Index with at most Count bytes. Empty when Index lies beyond the end
 // or Count < 1; an Index below 1 counts as 1 without shortening Count.
 std::string Copy(const std::string& S, int32_t Index, int32_t Count);
@@ -35,3 +37,5 @@ std::string UpperCase(const std::string& S);
 // follows that ".". A "\" byte that is the trail byte of a Shift-JIS double-byte
 // character is no separator.
 std::string ExtractFileExt(const std::string& FileName);
+
+}  // namespace platform

@@ -9,6 +9,8 @@
 #include "DisplayText.h"
 #include "Fonts.h"
 
+namespace platform {
+
 void ContainerWidget::resizeEvent(QResizeEvent* Event) {
   QFrame::resizeEvent(Event);
   if (OnResize) OnResize();
@@ -127,3 +129,5 @@ void TLabel::ShowText(const QString& Text) {
   label_->setText(Text);
   label_->adjustSize();
 }
+
+}  // namespace platform

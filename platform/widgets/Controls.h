@@ -11,6 +11,9 @@
 
 class QLabel;
 class QPushButton;
+
+namespace platform {
+
 class TWinControl;
 
 enum TAlign { alNone, alTop, alClient };
@@ -108,3 +111,5 @@ class TLabel : public TControl {
   QLabel* label_;
   std::string caption_;
 };
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 #include "DisplayText.h"
 #include "Printers.h"
 
+namespace platform {
+
 std::function<bool()> TPrintDialog::ExecuteHook;
 std::function<bool(std::string&)> TSaveDialog::ExecuteHook;
 
@@ -68,3 +70,5 @@ bool TSaveDialog::Execute() {
   FileName = ToNativePath(dialog.selectedFiles().first());
   return true;
 }
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace platform {
+
 class TPrintDialog {
  public:
   explicit TPrintDialog(QWidget* Owner);
@@ -48,3 +50,5 @@ class TSaveDialog {
  private:
   QWidget* owner_;
 };
+
+}  // namespace platform

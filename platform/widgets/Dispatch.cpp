@@ -2,6 +2,8 @@
 
 #include "Forms.h"
 
+namespace platform {
+
 namespace {
 
 std::function<void()>& AfterCommandHook() {
@@ -38,3 +40,5 @@ void DispatchEvent(const TNotifyEvent& Handler, TObject* Sender) {
   if (!Handler) return;
   DispatchAction([&] { Handler(Sender); });
 }
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 
 #include "Events.h"
 
+namespace platform {
+
 // Calls Handler (when set) with Sender. Whatever it throws is caught and shown with the
 // default exception display; the after-command hook runs before that display and once more
 // when the command has ended.
@@ -22,3 +24,5 @@ void SetAfterCommandHook(std::function<void()> Hook);
 
 // Runs the after-command hook, when one is set.
 void RunAfterCommandHook();
+
+}  // namespace platform

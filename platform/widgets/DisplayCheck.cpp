@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+namespace platform {
+
 namespace {
 
 std::string_view Environment(const char* Name) {
@@ -51,3 +53,5 @@ DisplayCheck::DisplayCheck() {
 DisplayCheck::~DisplayCheck() {
   if (connection_ != nullptr) xcb_disconnect(connection_);  // also frees one in error
 }
+
+}  // namespace platform

@@ -6,6 +6,8 @@
 
 struct xcb_connection_t;
 
+namespace platform {
+
 // Connects to the X server that Qt will use, when it will use one, and keeps that connection
 // while it lives: an X server whose last client leaves resets itself, and Qt connecting in
 // the middle of that reset would fail. Keep it until Qt has connected.
@@ -24,3 +26,5 @@ class DisplayCheck {
   xcb_connection_t* connection_ = nullptr;
   std::string problem_;
 };
+
+}  // namespace platform

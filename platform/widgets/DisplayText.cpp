@@ -6,6 +6,8 @@
 
 #include "ShiftJis.h"
 
+namespace platform {
+
 namespace {
 
 bool ShowsAsReplacement(char16_t unit) {
@@ -86,3 +88,5 @@ void AppendSjisLineForDisplay(QString& Out, const std::string& Line) {
     Out += SjisLineForDisplay(Line);
   }
 }
+
+}  // namespace platform

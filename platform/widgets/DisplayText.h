@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+
 // A Shift-JIS text for a widget; bytes that form no character show as U+FFFD.
 QString FromSjis(const std::string& Sjis);
 
@@ -26,3 +28,5 @@ QString SjisLineForDisplay(const std::string& Line, std::vector<int>* ByteOfUnit
 // The same text appended to Out. A line of printable ASCII and tabs, as nearly every report
 // line is, is widened in one step without a string of its own.
 void AppendSjisLineForDisplay(QString& Out, const std::string& Line);
+
+}  // namespace platform

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+namespace platform {
+
 class TObject {
  public:
   virtual ~TObject() = default;
@@ -15,3 +17,5 @@ template <class TOwner>
 TNotifyEvent Bind(TOwner* Owner, void (TOwner::*Handler)(TObject*)) {
   return [Owner, Handler](TObject* Sender) { (Owner->*Handler)(Sender); };
 }
+
+}  // namespace platform

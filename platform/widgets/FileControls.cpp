@@ -15,6 +15,8 @@
 #include "Fonts.h"
 #include "ShiftJis.h"
 
+namespace platform {
+
 namespace {
 
 // A list that reports clicks, double-clicks and keyboard moves of its selection.
@@ -243,3 +245,5 @@ void TDriveComboBox::ShowDrive() {
   const auto found = std::find(drives_.begin(), drives_.end(), drive_);
   combo_->setCurrentIndex(found == drives_.end() ? -1 : int(found - drives_.begin()));
 }
+
+}  // namespace platform

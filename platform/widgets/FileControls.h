@@ -15,6 +15,8 @@ class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace platform {
+
 class TFileListBox : public TControl {
  public:
   // Starts at the process's current directory.
@@ -92,3 +94,5 @@ class TDriveComboBox : public TControl {
   std::string drive_;
   std::map<std::string, std::string> lastDirectory_;
 };
+
+}  // namespace platform

@@ -10,6 +10,8 @@
 #include "DisplayText.h"
 #include "Forms.h"
 
+namespace platform {
+
 namespace {
 
 // Watches the form's widget for drags. Owned by that widget.
@@ -73,3 +75,5 @@ void AcceptDroppedFiles(TForm& Form, std::function<void(const std::vector<std::s
   window->setAcceptDrops(true);
   window->installEventFilter(new DropFilter(window, std::move(OnDrop)));
 }
+
+}  // namespace platform

@@ -6,6 +6,9 @@
 #include <vector>
 
 class QMimeData;
+
+namespace platform {
+
 class TForm;
 
 // The local files among the dropped data, in their order, as native paths; URLs of other
@@ -18,3 +21,5 @@ std::vector<std::string> DroppedLocalFiles(const QMimeData* Data);
 // escaping it is shown with the default exception display. The drop is always a copy, so the
 // file manager never deletes the source as it would after a move.
 void AcceptDroppedFiles(TForm& Form, std::function<void(const std::vector<std::string>&)> OnDrop);
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 
 #include "ShiftJis.h"
 
+namespace platform {
+
 double ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
@@ -33,3 +35,5 @@ QFont DesignFont(const std::string& Name, int Height) {
   font.setPixelSize(std::max(1, ScaleDesign(std::abs(Height))));
   return font;
 }
+
+}  // namespace platform

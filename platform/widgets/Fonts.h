@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+namespace platform {
+
 constexpr int kDesignDpi = 120;
 
 // Logical pixels per inch of the primary screen (96 when there is no screen).
@@ -21,3 +23,5 @@ QString SubstituteFontFamily(const std::string& Name);
 // The font of a form or control: Name as the form names it, Height as the form gives it
 // (a negative height is the character height in design pixels without internal leading).
 QFont DesignFont(const std::string& Name, int Height);
+
+}  // namespace platform

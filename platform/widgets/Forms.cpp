@@ -18,6 +18,8 @@
 #include "Fonts.h"
 #include "ShiftJis.h"
 
+namespace platform {
+
 TApplication* Application = nullptr;
 
 namespace {
@@ -236,3 +238,5 @@ void TApplication::HandleException() {
     ShowException(Exception(std::string()));
   }
 }
+
+}  // namespace platform

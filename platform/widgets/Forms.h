@@ -13,6 +13,8 @@ class QApplication;
 class QEventLoop;
 class QTranslator;
 
+namespace platform {
+
 constexpr int mrNone = 0;
 constexpr int mrCancel = 2;
 
@@ -110,3 +112,5 @@ class TApplication {
 };
 
 extern TApplication* Application;
+
+}  // namespace platform

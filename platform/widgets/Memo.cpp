@@ -14,6 +14,8 @@
 #include "Fonts.h"
 #include "ShiftJis.h"
 
+namespace platform {
+
 namespace {
 
 std::set<TMemoLines*>& PendingMemos() {
@@ -161,3 +163,5 @@ void TMemo::SetFont(const std::string& Name, int Height) {
   // Tab stops every eight characters.
   editor_->setTabStopDistance(8 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
 }
+
+}  // namespace platform

@@ -11,6 +11,9 @@
 #include "Strings.h"
 
 class QPlainTextEdit;
+
+namespace platform {
+
 class TMemo;
 
 // The lines of a TMemo. Appending only records the line; the widget is brought up to date
@@ -71,3 +74,5 @@ class TMemo : public TControl {
  private:
   QPlainTextEdit* editor_;
 };
+
+}  // namespace platform

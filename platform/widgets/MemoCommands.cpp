@@ -8,6 +8,8 @@
 #include "DisplayText.h"
 #include "Memo.h"
 
+namespace platform {
+
 namespace {
 
 std::map<TMemo*, std::vector<MemoCommand>>& Commands() {
@@ -47,3 +49,5 @@ QMenu* MemoContextMenu(TMemo& Memo) {
   }
   return menu;
 }
+
+}  // namespace platform

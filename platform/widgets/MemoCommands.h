@@ -6,6 +6,9 @@
 #include <string>
 
 class QMenu;
+
+namespace platform {
+
 class TMemo;
 
 struct MemoCommand {
@@ -20,3 +23,5 @@ void AddMemoCommand(TMemo& Memo, MemoCommand Command);
 // The context menu as it opens over Memo: the standard commands, a separator and the added
 // ones. The caller may delete it; otherwise it goes with the memo.
 QMenu* MemoContextMenu(TMemo& Memo);
+
+}  // namespace platform

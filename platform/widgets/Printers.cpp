@@ -12,6 +12,8 @@
 #include "Fonts.h"
 #include "ShiftJis.h"
 
+namespace platform {
+
 namespace {
 
 // Messages are kept as UTF-8 here and handed on in Shift-JIS, like every system text.
@@ -111,3 +113,5 @@ TPrinter* Printer() {
   static TPrinter printer;
   return &printer;
 }
+
+}  // namespace platform

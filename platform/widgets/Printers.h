@@ -9,6 +9,8 @@ class QPainter;
 class QPrinter;
 class QFont;
 
+namespace platform {
+
 class TFont {
  public:
   explicit TFont(QPrinter& Device);
@@ -77,3 +79,5 @@ class TPrinter {
 
 // The application's one printer, made on first use.
 TPrinter* Printer();
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace platform {
+
 // Both use ~/.config/exif-analyzer/exif-analyzer.conf, or the same under $XDG_CONFIG_HOME.
 
 bool ReadBoolSetting(const std::string& Key, bool Default) {
@@ -13,3 +15,5 @@ void WriteBoolSetting(const std::string& Key, bool Value) {
   QSettings settings(QStringLiteral("exif-analyzer"), QStringLiteral("exif-analyzer"));
   settings.setValue(QString::fromStdString(Key), Value);
 }
+
+}  // namespace platform

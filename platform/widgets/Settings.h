@@ -3,5 +3,9 @@
 
 #include <string>
 
+namespace platform {
+
 bool ReadBoolSetting(const std::string& Key, bool Default);
 void WriteBoolSetting(const std::string& Key, bool Value);
+
+}  // namespace platform

@@ -15,6 +15,9 @@
 #include "Fonts.h"
 #include "Forms.h"
 
+using platform::ScreenDpi;
+using platform::TApplication;
+
 // Under AddressSanitizer, fontconfig and the Qt platform plugins keep caches to the end of
 // the process that its leak check reports; only the window tests switch that check off.
 extern "C" const char* __asan_default_options() {

@@ -10,6 +10,10 @@
 #include "Fonts.h"
 #include "WindowsFixture.h"
 
+using platform::Application;
+using platform::mrCancel;
+using platform::ScaleDesign;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -13,6 +13,13 @@
 #include "Settings.h"
 #include "WindowsFixture.h"
 
+using platform::Application;
+using platform::FromSjis;
+using platform::MemoContextMenu;
+using platform::ReadBoolSetting;
+using platform::TStringList;
+using platform::WriteBoolSetting;
+
 namespace {
 
 using fixture::TempFile;

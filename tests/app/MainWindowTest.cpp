@@ -9,6 +9,15 @@
 #include "LoadFile.h"
 #include "WindowsFixture.h"
 
+using platform::Application;
+using platform::JoinWithCrLf;
+using platform::ScaleDesign;
+using platform::TButton;
+using platform::TMemoLines;
+using platform::TObject;
+using platform::TPrintDialog;
+using platform::TSaveDialog;
+
 namespace {
 
 using fixture::TempFile;

@@ -11,6 +11,15 @@
 #include "Forms.h"
 #include "Memo.h"
 
+using platform::alClient;
+using platform::DispatchEvent;
+using platform::FromSjis;
+using platform::TForm;
+using platform::TMemo;
+using platform::TMemoLines;
+using platform::TObject;
+using platform::TStrings;
+
 namespace {
 
 // A form of its own holding only a memo, shown so that it has a real width.

@@ -15,6 +15,8 @@
 #include "StartArguments.h"
 #include "WindowsFixture.h"
 
+using platform::TStringList;
+
 namespace {
 
 using fixture::TempFile;

@@ -8,6 +8,9 @@
 #include "Forms.h"
 #include "Startup.h"
 
+using platform::Application;
+using platform::EConvertError;
+
 namespace {
 
 TEST(RunGuarded, showsAFailureOfStartUpAndEndsWithExitCode1) {

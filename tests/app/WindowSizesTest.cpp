@@ -8,6 +8,10 @@
 #include "Fonts.h"
 #include "WindowsFixture.h"
 
+using platform::ScaleDesign;
+using platform::ScreenDpi;
+using platform::TButton;
+
 namespace {
 
 struct Sizes {

@@ -25,15 +25,16 @@ class WindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Analysis = AnalysisState{};
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
+    platform::Application->CreateForm(Form1);
+    platform::Application->CreateForm(Form2);
     Form1->Show();
-    Application->MessageBoxHook = [this](const std::string& Text, const std::string& Caption) {
+    platform::Application->MessageBoxHook = [this](const std::string& Text,
+                                                   const std::string& Caption) {
       boxes.push_back({Text, Caption});
     };
   }
   void TearDown() override {
-    Application->MessageBoxHook = nullptr;
+    platform::Application->MessageBoxHook = nullptr;
     delete Form2;
     delete Form1;
     Form1 = nullptr;

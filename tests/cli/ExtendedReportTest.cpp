@@ -13,6 +13,9 @@
 #include "OrderedTiff.h"
 #include "RunReport.h"
 
+using platform::EConvertError;
+using platform::TStringList;
+
 namespace {
 
 const std::string kCorpus = EXIF_CORPUS_DIR;

@@ -148,6 +148,7 @@ inline std::vector<std::string> CoreReportLines(const std::string& file) {
 // LF, or, with Sjis, the saved file's bytes.
 inline std::string ExpectedOutput(const std::vector<std::string>& lines, bool sjis) {
   std::string out;
-  for (const std::string& line : lines) out += sjis ? line + "\r\n" : SjisToUtf8(line) + "\n";
+  for (const std::string& line : lines)
+    out += sjis ? line + "\r\n" : platform::SjisToUtf8(line) + "\n";
   return out;
 }

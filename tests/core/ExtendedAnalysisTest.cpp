@@ -10,6 +10,9 @@
 #include "GpsInterpretation.h"
 #include "OrderedTiff.h"
 
+using platform::EConvertError;
+using platform::TStringList;
+
 namespace {
 
 using fixture::Bytes;

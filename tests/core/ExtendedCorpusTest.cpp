@@ -12,6 +12,8 @@
 #include "ExtendedLoad.h"
 #include "ExtendedSections.h"
 
+using platform::TStringList;
+
 namespace {
 
 const std::string kCorpus = EXIF_CORPUS_DIR;

@@ -5,6 +5,8 @@
 #include "Exceptions.h"
 #include "FieldOps.h"
 
+using platform::EConvertError;
+
 namespace {
 
 TEST(ReverseByteOrder, reversesTheBytePairs) {
@@ -62,7 +64,8 @@ TEST(SplitDirectoryEntry, keepsShortAndEmptyEntries) {
   AnalysisState state;
   EXPECT_EQ(SplitDirectoryEntry(state, "", TableKind::Ifd0, 0), "0x 0x 0x 0x ");
   EXPECT_EQ(state.Ifd0Table.At(0).Value, "0x");
-  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", TableKind::Ifd0, 0), "0x010F 0x0002 0x0006 0x ");
+  EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600", TableKind::Ifd0, 0),
+            "0x010F 0x0002 0x0006 0x ");
   // A field cut to an odd length loses its first character, as ReverseByteOrder does.
   EXPECT_EQ(SplitDirectoryEntry(state, "0F0102000600000", TableKind::Ifd0, 0),
             "0x010F 0x0002 0x000060 0x ");
@@ -81,7 +84,7 @@ TEST(SplitDirectoryEntry, growsTheReadTablesBeyondFiftyRows) {
     }
     const EntryTable& table = kind == TableKind::Ifd0   ? state.Ifd0Table
                               : kind == TableKind::Ifd1 ? state.Ifd1Table
-                                                  : state.SubIfdTable;
+                                                        : state.SubIfdTable;
     const int32_t rows = kind == TableKind::Ifd1 ? 50 : 300;
     EXPECT_EQ(table.Size(), rows) << static_cast<int>(kind);
     EXPECT_EQ(table.At(rows - 1).Tag, "0x010F") << static_cast<int>(kind);

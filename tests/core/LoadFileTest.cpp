@@ -9,6 +9,10 @@
 #include "FileFaults.h"
 #include "LoadFile.h"
 
+using platform::EConvertError;
+using platform::FileCalls;
+using platform::TStringList;
+
 namespace {
 
 using fixture::Bytes;

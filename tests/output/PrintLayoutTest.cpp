@@ -10,6 +10,9 @@
 #include "PageOrder.h"
 #include "PrintLayout.h"
 
+using platform::Exception;
+using platform::TStringList;
+
 namespace {
 
 // Records every printer operation as a line of text; TextOut as "x,y:text".

@@ -31,6 +31,17 @@
 #include "ReportPrinting.h"
 #include "ReportSaving.h"
 
+using platform::Application;
+using platform::EConvertError;
+using platform::Exception;
+using platform::FileCalls;
+using platform::Printer;
+using platform::TApplication;
+using platform::TFont;
+using platform::TPrintDialog;
+using platform::TSaveDialog;
+using platform::TStringList;
+
 namespace fs = std::filesystem;
 
 namespace {

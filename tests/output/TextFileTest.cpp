@@ -20,6 +20,9 @@
 #include "Strings.h"
 #include "TextFile.h"
 
+using platform::FileCalls;
+using platform::TStringList;
+
 namespace {
 
 class TextFileTest : public ::testing::Test {

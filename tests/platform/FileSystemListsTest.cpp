@@ -8,6 +8,13 @@
 
 #include "FileSystemLists.h"
 
+using platform::JoinPath;
+using platform::ListDriveRoots;
+using platform::ListOrdinaryFiles;
+using platform::ListSubdirectories;
+using platform::PathFromRoot;
+using platform::RootOf;
+
 namespace fs = std::filesystem;
 
 namespace {

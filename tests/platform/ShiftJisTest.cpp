@@ -2,6 +2,10 @@
 
 #include "ShiftJis.h"
 
+using platform::IsAscii;
+using platform::SjisToUtf8;
+using platform::Utf8ToSjis;
+
 namespace {
 
 TEST(SystemTexts, compileToExactShiftJis) {

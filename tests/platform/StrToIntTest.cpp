@@ -3,6 +3,9 @@
 #include "Exceptions.h"
 #include "TextOps.h"
 
+using platform::EConvertError;
+using platform::StrToInt;
+
 namespace {
 
 struct Converts {

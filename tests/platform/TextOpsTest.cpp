@@ -3,6 +3,14 @@
 #include "Strings.h"
 #include "TextOps.h"
 
+using platform::Copy;
+using platform::ExtractFileExt;
+using platform::IntToHex;
+using platform::IntToStr;
+using platform::Pos;
+using platform::TStringList;
+using platform::UpperCase;
+
 namespace {
 
 TEST(Copy, followsThePieceRules) {
