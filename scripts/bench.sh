@@ -4,7 +4,7 @@
 #   scripts/bench.sh [BUILD_DIR]    (default build-bench, a Release build)
 # - exif-report over many files against the floor (reading each file's first 10000 bytes and
 #   nothing else), both forms, stdout to /dev/null and to a file; exiv2 -pa and exiftool
-#   against exif-report when they are installed;
+#   (installed when missing) against exif-report;
 # - the main window on the worst-case report: time to screen, peak memory, time to PDF;
 # - the fuzz targets' inputs per second under the sanitizers (scripts/fuzz.sh).
 # The contenders run interleaved, run after run, and each figure is the median of its runs,
@@ -17,6 +17,9 @@ copies=${COPIES:-500}
 runs=${RUNS:-11}
 fuzz_seconds=${FUZZ_SECONDS:-20}
 corpus=${CORPUS:-../shared/corpus}
+
+# The build's packages and the two peers that exif-report is compared against.
+scripts/setup.sh exiv2 libimage-exiftool-perl
 
 launcher=()
 if command -v ccache >/dev/null; then

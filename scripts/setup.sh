@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need; apt is left
-# alone when all of them are present.
+# Installs the Debian 12 packages that building, running and testing need, and any further
+# packages named as arguments; apt is left alone when all of them are present.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
   dpkg-dev desktop-file-utils appstream man-db lintian
 )
+
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
