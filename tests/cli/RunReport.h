@@ -34,6 +34,20 @@ inline std::string ReadWholeFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Starts exif-report with Args and the file actions given; its process id.
+inline pid_t SpawnReport(const std::vector<std::string>& args,
+                         const posix_spawn_file_actions_t& actions) {
+  std::vector<std::string> argv = {EXIF_REPORT_PATH};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> raw;
+  for (std::string& arg : argv) raw.push_back(arg.data());
+  raw.push_back(nullptr);
+  pid_t pid = 0;
+  const int rc = posix_spawn(&pid, EXIF_REPORT_PATH, &actions, nullptr, raw.data(), environ);
+  if (rc != 0) throw std::runtime_error("cannot start exif-report");
+  return pid;
+}
+
 // Runs exif-report with Args. Stdout goes to StdoutPath when given (e.g. /dev/full),
 // otherwise it is collected.
 inline ReportRun RunReport(const std::vector<std::string>& args,
@@ -50,16 +64,8 @@ inline ReportRun RunReport(const std::vector<std::string>& args,
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::vector<std::string> argv = {EXIF_REPORT_PATH};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> raw;
-  for (std::string& arg : argv) raw.push_back(arg.data());
-  raw.push_back(nullptr);
-
-  pid_t pid = 0;
-  const int rc = posix_spawn(&pid, EXIF_REPORT_PATH, &actions, nullptr, raw.data(), environ);
+  const pid_t pid = SpawnReport(args, actions);
   posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) throw std::runtime_error("cannot start exif-report");
   int wstatus = 0;
   ::waitpid(pid, &wstatus, 0);
 
@@ -107,16 +113,9 @@ inline std::string RunReportCombined(const std::vector<std::string>& args, Share
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, place_fd, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, place_fd, STDERR_FILENO);
-  std::vector<std::string> argv = {EXIF_REPORT_PATH};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> raw;
-  for (std::string& arg : argv) raw.push_back(arg.data());
-  raw.push_back(nullptr);
-  pid_t pid = 0;
-  const int rc = posix_spawn(&pid, EXIF_REPORT_PATH, &actions, nullptr, raw.data(), environ);
+  const pid_t pid = SpawnReport(args, actions);
   posix_spawn_file_actions_destroy(&actions);
   ::close(place_fd);
-  if (rc != 0) throw std::runtime_error("cannot start exif-report");
 
   std::string got;
   if (place == SharedPlace::Terminal) {

@@ -49,16 +49,6 @@ const Photo kIntelPhotos[] = {
      "中央"},
 };
 
-// The lines that begin with Prefix.
-std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines,
-                                           const std::string& prefix) {
-  std::vector<std::string> found;
-  for (const std::string& line : lines) {
-    if (line.compare(0, prefix.size(), prefix) == 0) found.push_back(line);
-  }
-  return found;
-}
-
 // The text after the last occurrence of Separator in Line.
 std::string After(const std::string& line, const std::string& separator) {
   const size_t at = line.rfind(separator);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "AnalysisRun.h"
 #include "ExtendedLoad.h"
 #include "ExtendedSections.h"
 
@@ -76,16 +77,6 @@ const Photo kPhotos[] = {
     {"extended/sony-d700.jpg", "SONY", "DSC-D700", std::nullopt, std::nullopt, 200,
      "1998:12:01 14:22:36", kCenter, std::nullopt},
 };
-
-// The lines that begin with Prefix.
-std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines,
-                                           const std::string& prefix) {
-  std::vector<std::string> found;
-  for (const std::string& line : lines) {
-    if (line.compare(0, prefix.size(), prefix) == 0) found.push_back(line);
-  }
-  return found;
-}
 
 // The text of the line that begins with Prefix after its last occurrence of Separator.
 std::optional<std::string> Field(const std::vector<std::string>& lines, const std::string& prefix,
