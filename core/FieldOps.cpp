@@ -75,6 +75,16 @@ std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, 
 
 namespace {
 
+// Sets Field to Text. A row written again mostly gets fields of the lengths it holds, which
+// are then overwritten in place, without the general replacement of std::string::assign.
+void AssignField(std::string& Field, std::string_view Text) {
+  if (Field.size() == Text.size()) {
+    std::memcpy(Field.data(), Text.data(), Text.size());
+  } else {
+    Field.assign(Text);
+  }
+}
+
 // Stores the four fields of an entry's text (field F from Start[F], followed by one space
 // up to Start[F + 1]) in row RowCounter of Table, moves RowCounter on, and records Position
 // for an IFD0 entry tagged 0x8769.
@@ -85,10 +95,10 @@ void StoreFields(AnalysisState& State, EntryTable& Table, TableKind Kind, int32_
   };
   if (Kind == TableKind::Ifd0 && field(0) == "0x8769") State.ExifPointerPos = Position;
   if (EntryRow* row = Table.RowToWrite(State.RowCounter)) {
-    row->Tag.assign(field(0));
-    row->Type.assign(field(1));
-    row->Count.assign(field(2));
-    row->Value.assign(field(3));
+    AssignField(row->Tag, field(0));
+    AssignField(row->Type, field(1));
+    AssignField(row->Count, field(2));
+    AssignField(row->Value, field(3));
   }
   State.RowCounter = Add32(State.RowCounter, 1);
 }
