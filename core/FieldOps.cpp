@@ -77,7 +77,7 @@ namespace {
 
 // Sets Field to Text. A row written again mostly gets fields of the lengths it holds, which
 // are then overwritten in place, without the general replacement of std::string::assign.
-void AssignField(std::string& Field, std::string_view Text) {
+inline void AssignField(std::string& Field, std::string_view Text) {
   if (Field.size() == Text.size()) {
     std::memcpy(Field.data(), Text.data(), Text.size());
   } else {
@@ -88,8 +88,10 @@ void AssignField(std::string& Field, std::string_view Text) {
 // Stores the four fields of an entry's text (field F from Start[F], followed by one space
 // up to Start[F + 1]) in row RowCounter of Table, moves RowCounter on, and records Position
 // for an IFD0 entry tagged 0x8769.
-void StoreFields(AnalysisState& State, EntryTable& Table, TableKind Kind, int32_t Position,
-                 const char* Text, const std::array<size_t, 5>& Start) {
+// Inlined, so that the fixed places of a whole entry become fixed-size copies.
+[[gnu::always_inline]] inline void StoreFields(AnalysisState& State, EntryTable& Table,
+                                               TableKind Kind, int32_t Position, const char* Text,
+                                               const std::array<size_t, 5>& Start) {
   const auto field = [&](int f) {
     return std::string_view(Text + Start[f], Start[f + 1] - 1 - Start[f]);
   };
