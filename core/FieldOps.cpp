@@ -42,8 +42,8 @@ std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
 }
 
 void AppendOffsetPrefix(int32_t Position, std::string& Out) {
-  // IntToHex(Position / 2, 5) and "H  : ", written in place without loops, branches or a
-  // stack array: this runs for every line, tens of thousands of times for a large count.
+  // IntToHex(Position / 2, 5) and "H  : ", made without loops or branches and appended in
+  // one piece: this runs for every line, tens of thousands of times for a large count.
   // The eight digits are made in one 64-bit word, one byte each, the first digit in the
   // lowest byte so that it comes first in memory.
   const uint32_t pattern = static_cast<uint32_t>(Position / 2);
@@ -61,12 +61,10 @@ void AppendOffsetPrefix(int32_t Position, std::string& Out) {
   static constexpr size_t kSkip[8] = {0, 1, 2, 3, 3, 3, 3, 3};
   const size_t skip = kSkip[__builtin_clz(pattern | 1) / 4];
   const uint64_t shown = digits >> (8 * skip);
-  const size_t start = Out.size();
-  Out.resize(start + 8 + 5);
-  char* out = &Out[start];
-  std::memcpy(out, &shown, 8);
-  std::memcpy(out + 8 - skip, "H  : ", 5);
-  Out.resize(start + 8 + 5 - skip);
+  char text[16];
+  std::memcpy(text, &shown, 8);
+  std::memcpy(text + 8 - skip, "H  : ", 5);
+  Out.append(text, 8 + 5 - skip);
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, TableKind Kind,
