@@ -183,6 +183,15 @@ std::string ReadAsciiValue(AnalysisState& State, const std::string& HexImage, in
   const EntryRow& row = State.Ifd0Table.At(RowIndex);
   const int32_t offset = Add32(StrToInt(row.Value), State.TiffBase);
   const int32_t count = StrToInt(row.Count);
-  const std::string digits = Copy(HexImage, Add32(Mul32(2, offset), 1), Mul32(2, count));
-  return row.Tag + "   " + digits + "   " + AsciiValueText(State, row);
+  const std::string_view digits = CopyView(HexImage, Add32(Mul32(2, offset), 1), Mul32(2, count));
+  return Joined({row.Tag, "   ", digits, "   ", AsciiValueText(State, row)});
+}
+
+std::string Joined(std::initializer_list<std::string_view> Pieces) {
+  size_t length = 0;
+  for (const std::string_view piece : Pieces) length += piece.size();
+  std::string text;
+  text.reserve(length);
+  for (const std::string_view piece : Pieces) text += piece;
+  return text;
 }
