@@ -17,17 +17,44 @@ void PrintedReport::Clear() {
   ends_.clear();
 }
 
+void Utf8Lines::Append(std::string_view Sjis, std::string& Out) {
+  size_t at = 0;
+  while (at < Sjis.size()) {
+    size_t high = at;
+    while (high < Sjis.size() && static_cast<unsigned char>(Sjis[high]) < 0x80) ++high;
+    Out.append(Sjis.data() + at, high - at);
+    if (high == Sjis.size()) break;
+    size_t end = high + 1;
+    while (end < Sjis.size() && static_cast<unsigned char>(Sjis[end]) >= 0x40) ++end;
+    AppendRun(Sjis.substr(high, end - high), Out);
+    at = end;
+  }
+}
+
+void Utf8Lines::AppendRun(std::string_view Run, std::string& Out) {
+  const auto found = runs_.find(Run);
+  if (found != runs_.end()) {
+    Out += found->second;
+    return;
+  }
+  const size_t start = Out.size();
+  AppendSjisAsUtf8(Run, Out);
+  if (runs_.size() < kMaxKept) {
+    keys_.emplace_back(Run);
+    runs_.emplace(keys_.back(), Out.substr(start));
+  }
+}
+
 void PrintedReport::Add(const std::string& Line) {
   // ASCII lines, most of a report, read the same in both forms. Each other line is
   // converted on its own, so that a value's own CR and LF bytes stay inside its line.
   if (sjis_ || IsAscii(Line)) {
     out_ += Line;
   } else {
-    AppendSjisAsUtf8(Line, out_);
+    utf8_.Append(Line, out_);
   }
   ends_.push_back(out_.size());
-  if (sjis_) out_ += '\r';
-  out_ += '\n';
+  out_.append(LineEnd(sjis_), sjis_ ? 2 : 1);
 }
 
 std::string PrintedReport::Strings(int Index) const {

@@ -1,5 +1,6 @@
 #include "AnalysisState.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -67,7 +68,9 @@ std::string HexImage(const AnalysisState& State) {
   return image;
 }
 
-void BuildHexImage(const AnalysisState& State, std::string& Image) {
+void BuildHexImage(const AnalysisState& State, std::string& Image, int32_t ZeroFrom) {
+  const size_t converted = static_cast<size_t>(std::clamp(ZeroFrom, 0, kLoadBufferSize));
   Image.resize(kHexImageLength);
-  WriteHexDigits(State.LoadBuffer.data(), State.LoadBuffer.size(), Image.data());
+  WriteHexDigits(State.LoadBuffer.data(), converted, Image.data());
+  std::memset(Image.data() + 2 * converted, '0', kHexImageLength - 2 * converted);
 }

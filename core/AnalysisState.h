@@ -65,5 +65,8 @@ struct AnalysisState {
 // The 30000-character uppercase hexadecimal text of the whole LoadBuffer, two digits a
 // byte, high digit first. The byte at file offset B stands at positions 2B+1 and 2B+2.
 std::string HexImage(const AnalysisState& State);
-// The same text written over Image, whose storage is kept when it is large enough.
-void BuildHexImage(const AnalysisState& State, std::string& Image);
+// The same text written over Image, whose storage is kept when it is large enough. When
+// the bytes of LoadBuffer from ZeroFrom on are known to be zero, as a load leaves them,
+// their digits are filled in as "0" without being converted.
+void BuildHexImage(const AnalysisState& State, std::string& Image,
+                   int32_t ZeroFrom = kLoadBufferSize);

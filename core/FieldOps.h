@@ -3,6 +3,7 @@
 // None of them writes to the report.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -40,3 +41,6 @@ void AppendReversedBytes(std::string_view Text, std::string& Out);
 void AppendOffsetPrefix(int32_t Position, std::string& Out);
 void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
                       int32_t Position, std::string& Out);
+
+// The pieces one after another, in one allocation: a report line made of several parts.
+std::string Joined(std::initializer_list<std::string_view> Pieces);

@@ -16,15 +16,15 @@ using platform::UpperCase;
 namespace {
 
 // Reads the file's first kMaxLoadBytes bytes into a zeroed LoadBuffer, so that nothing of
-// an earlier file remains. False when the file cannot be opened as a regular file or read;
-// LoadBuffer then keeps the earlier file's bytes, apart from any that a read failing
-// part-way delivered, and the file is refused before they are looked at.
-bool LoadFileStart(AnalysisState& State) {
+// an earlier file remains, and returns how many were read. -1 when the file cannot be
+// opened as a regular file or read; LoadBuffer then keeps the earlier file's bytes, apart
+// from any that a read failing part-way delivered, and the file is refused before they
+// are looked at.
+int32_t LoadFileStart(AnalysisState& State) {
   // A successful read is followed by zeros to the end.
   const int32_t read = ReadFileStart(State.SelectedFile, State.LoadBuffer.data(), kMaxLoadBytes);
-  if (read < 0) return false;
-  std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);
-  return true;
+  if (read >= 0) std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);
+  return read;
 }
 
 // True when the bytes of Signature stand anywhere in LoadBuffer: the same answer as a
@@ -52,13 +52,14 @@ int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Coun
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
   if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
   if (UpperCase(ExtractFileExt(State.SelectedFile)) != ".JPG") return LoadOutcome::NotJpg;
-  if (!LoadFileStart(State)) return LoadOutcome::CannotOpen;
+  const int32_t loaded = LoadFileStart(State);
+  if (loaded < 0) return LoadOutcome::CannotOpen;
 
   // The signatures count on whole bytes only, so they are looked for in the bytes
   // themselves; the HexImage is built only for a file that passed both.
   if (!LoadBufferHolds(State, "Exif")) return LoadOutcome::NotExif;
   if (!LoadBufferHolds(State, std::string_view("II*\0", 4))) return LoadOutcome::NotIntel;
-  BuildHexImage(State, State.HexImageStorage);
+  BuildHexImage(State, State.HexImageStorage, loaded);
   AnalyzeExif(State, State.HexImageStorage, Report);
   return LoadOutcome::Analysed;
 }

@@ -26,10 +26,10 @@ std::string RationalLine(const AnalysisState& state, const std::string& image, c
   const int32_t p = Add32(Mul32(2, Add32(value, state.TiffBase)), 1);
   const std::string numerator = ReverseByteOrder(Copy(image, p, 8));
   const std::string denominator = ReverseByteOrder(Copy(image, Add32(p, 8), 8));
-  std::string line = row.Tag + "  " + numerator + "  " + denominator + label;
   const int32_t d = StrToInt(denominator);
   const int32_t n = StrToInt(numerator);
-  return line + IntToStr(n) + "/" + IntToStr(d);
+  return Joined(
+      {row.Tag, "  ", numerator, "  ", denominator, label, IntToStr(n), "/", IntToStr(d)});
 }
 
 }  // namespace
@@ -57,14 +57,14 @@ void InterpretTags(AnalysisState& State, const std::string& HexImage, TStrings& 
         Report.Add(RationalLine(State, HexImage, row, kFNumberLabel));
         break;
       case kIsoSpeedRatingsTag:
-        Report.Add(row.Tag + kIsoLabel + IntToStr(LowShort(row.Value)));
+        Report.Add(Joined({row.Tag, kIsoLabel, IntToStr(LowShort(row.Value))}));
         break;
       case kDateTimeOriginalTag:
-        Report.Add(row.Tag + kDateLabel + AsciiValueText(State, row));
+        Report.Add(Joined({row.Tag, kDateLabel, AsciiValueText(State, row)}));
         break;
       case kMeteringModeTag: {
         const char* name = MeteringModeName(LowShort(row.Value));
-        Report.Add(name ? row.Tag + kMeteringLabel + name : row.Tag);
+        Report.Add(name ? Joined({row.Tag, kMeteringLabel, name}) : row.Tag);
         break;
       }
       default:

@@ -10,46 +10,13 @@
 #include "Exceptions.h"
 #include "FuzzSupport.h"
 #include "LoadFile.h"
+#include "ReportBuffer.h"
 #include "Strings.h"
 
 using platform::EConvertError;
 using platform::TStrings;
 
 namespace {
-
-// A report kept as one text with the end of each line: two reports hold the same lines
-// exactly when both are equal. A mutated IFD1 count lists tens of thousands of lines, and
-// a string for each would cost the allocator (and AddressSanitizer) most of the run.
-class ReportBuffer : public TStrings {
- public:
-  void Clear() override {
-    text_.clear();
-    ends_.clear();
-  }
-  void Add(const std::string& Line) override {
-    text_ += Line;
-    ends_.push_back(text_.size());
-  }
-  int Count() const override { return static_cast<int>(ends_.size()); }
-  std::string Strings(int Index) const override {
-    if (Index < 0 || Index >= Count()) return std::string();
-    const size_t begin = Index == 0 ? 0 : ends_[static_cast<size_t>(Index) - 1];
-    return text_.substr(begin, ends_[static_cast<size_t>(Index)] - begin);
-  }
-  std::string Text() const override {
-    std::string text;
-    for (int i = 0; i < Count(); ++i) text += Strings(i) + "\r\n";
-    return text;
-  }
-  bool operator==(const ReportBuffer& other) const {
-    return text_ == other.text_ && ends_ == other.ends_;
-  }
-  bool operator!=(const ReportBuffer& other) const { return !(*this == other); }
-
- private:
-  std::string text_;
-  std::vector<size_t> ends_;
-};
 
 // How one load ended: its outcome and, when the analysis stopped early, the message of
 // the conversion error. The report itself stays in the caller's list.

@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "Exceptions.h"
 #include "TextOps.h"
 
@@ -9,11 +11,23 @@ namespace {
   throw EConvertError("'" + s + "' は整数ではありません");
 }
 
+// The value of every byte as a hexadecimal digit, -1 for a byte that is none: one lookup
+// per digit, for the many fields that the analysis converts.
+struct HexDigitValues {
+  int8_t value[256];
+  constexpr HexDigitValues() : value() {
+    for (int c = 0; c < 256; ++c) {
+      value[c] = c >= '0' && c <= '9'   ? static_cast<int8_t>(c - '0')
+                 : c >= 'A' && c <= 'F' ? static_cast<int8_t>(c - 'A' + 10)
+                 : c >= 'a' && c <= 'f' ? static_cast<int8_t>(c - 'a' + 10)
+                                        : static_cast<int8_t>(-1);
+    }
+  }
+};
+constexpr HexDigitValues kHexDigitValues;
+
 int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
+  return kHexDigitValues.value[static_cast<unsigned char>(c)];
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "Exceptions.h"
@@ -32,6 +33,19 @@ TEST(OffsetPrefixed, showsTheByteOffsetOfThePosition) {
   EXPECT_EQ(OffsetPrefixed(-1, ""), "00000H  : ");     // rounds toward zero
   EXPECT_EQ(OffsetPrefixed(-3, ""), "FFFFFFFFH  : ");  // wrapped below zero
   EXPECT_EQ(OffsetPrefixed(INT32_MIN + 1, ""), "C0000001H  : ");
+}
+
+// Every digit value at every place and every width from five to eight digits, against the
+// C library's formatting.
+TEST(OffsetPrefixed, writesTheDigitsOfAnyOffset) {
+  for (int64_t position = INT32_MIN; position <= INT32_MAX; position += 104729) {
+    for (const int32_t p :
+         {static_cast<int32_t>(position), static_cast<int32_t>(position / 4096)}) {
+      char expected[32];
+      std::snprintf(expected, sizeof expected, "%05XH  : x", static_cast<uint32_t>(p / 2));
+      ASSERT_EQ(OffsetPrefixed(p, "x"), expected) << p;
+    }
+  }
 }
 
 TEST(SplitDirectoryEntry, storesTheFieldsAndReturnsTheListingText) {

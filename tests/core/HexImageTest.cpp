@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "AnalysisState.h"
@@ -67,6 +68,21 @@ TEST(HexImage, replacesWhateverItIsWrittenOver) {
     BuildHexImage(state, image);
     EXPECT_EQ(image, HexImage(state));
     EXPECT_EQ(image.size(), 30000u);
+  }
+}
+
+// A load converts only the bytes it read: the zeros after them come out as the same digits,
+// over any earlier image, and a place outside the buffer converts all of it or none.
+TEST(HexImage, fillsTheKnownZerosWithoutConvertingThem) {
+  AnalysisState state;
+  for (const int32_t zeroFrom : {-1, 0, 1, 17, 10000, 14999, 15000, 20000}) {
+    state.LoadBuffer.fill(0);
+    for (int32_t i = 0; i < std::min(zeroFrom, kLoadBufferSize); ++i) {
+      state.LoadBuffer[static_cast<size_t>(i)] = static_cast<uint8_t>(0xA5 ^ i);
+    }
+    std::string image(40000, 'x');
+    BuildHexImage(state, image, zeroFrom);
+    EXPECT_EQ(image, HexImage(state)) << zeroFrom;
   }
 }
 
