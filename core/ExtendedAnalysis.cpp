@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "AnalysisState.h"
 #include "ExtendedEntry.h"
+#include "FieldOps.h"
 #include "GpsInterpretation.h"
 #include "ReportTexts.h"
 #include "TextOps.h"
 
-using platform::Copy;
 using platform::IntToHex;
 using platform::IntToStr;
 using platform::StrToInt;
@@ -19,8 +20,8 @@ constexpr uint32_t kExifPointer = 0x8769;
 constexpr uint32_t kGpsPointer = 0x8825;
 constexpr uint32_t kInteropPointer = 0xA005;
 
-// The most characters an ASCII value shows, as the standard analysis's text buffer holds.
-constexpr int64_t kAsciiTextLimit = 256;
+// The most characters an ASCII value shows: what the standard analysis's text buffer holds.
+constexpr int64_t kAsciiTextLimit = kTextBufferSize;
 
 // How a directory's entry count is shown on its count line.
 enum class CountLine {
@@ -203,11 +204,6 @@ class ExtendedListing {
     const int32_t d = StrToInt(denominator);
     const int32_t n = StrToInt(numerator);
     return line + IntToStr(n) + "/" + IntToStr(d);
-  }
-
-  // The first SHORT of a value field: "0x" and the last four characters of Value.
-  static int32_t LowShort(const std::string& value) {
-    return StrToInt("0x" + Copy(value, static_cast<int32_t>(value.size()) - 3, 4));
   }
 
   void InterpretSubIfd() {

@@ -195,3 +195,8 @@ std::string Joined(std::initializer_list<std::string_view> Pieces) {
   for (const std::string_view piece : Pieces) text += piece;
   return text;
 }
+
+int32_t LowShort(const std::string& Value) {
+  const int32_t length = static_cast<int32_t>(Value.size());
+  return StrToInt("0x" + Copy(Value, length - 3, 4));
+}

@@ -44,3 +44,7 @@ void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Ki
 
 // The pieces one after another, in one allocation: a report line made of several parts.
 std::string Joined(std::initializer_list<std::string_view> Pieces);
+
+// The first SHORT of a value field: "0x" and the last four characters of Value, converted
+// (EConvertError when they do not convert).
+int32_t LowShort(const std::string& Value);

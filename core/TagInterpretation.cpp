@@ -12,12 +12,6 @@ using platform::TStrings;
 
 namespace {
 
-// The first SHORT of a value field: "0x" and the last four characters of Value.
-int32_t LowShort(const std::string& value) {
-  const int32_t length = static_cast<int32_t>(value.size());
-  return StrToInt("0x" + Copy(value, length - 3, 4));
-}
-
 // Tag, both numbers of the rational at Value as stored in hex, the label, then
 // numerator/denominator in decimal. Nothing is divided.
 std::string RationalLine(const AnalysisState& state, const std::string& image, const EntryRow& row,
