@@ -45,16 +45,17 @@ void Utf8Lines::AppendRun(std::string_view Run, std::string& Out) {
   }
 }
 
-void PrintedReport::Add(const std::string& Line) {
+void PrintedReport::Add(std::string_view Line) {
   // ASCII lines, most of a report, read the same in both forms. Each other line is
   // converted on its own, so that a value's own CR and LF bytes stay inside its line.
   if (sjis_ || IsAscii(Line)) {
-    out_ += Line;
+    out_.append(Line.data(), Line.size());
   } else {
     utf8_.Append(Line, out_);
   }
   ends_.push_back(out_.size());
-  out_.append(LineEnd(sjis_), sjis_ ? 2 : 1);
+  if (sjis_) out_.push_back('\r');
+  out_.push_back('\n');
 }
 
 std::string PrintedReport::Strings(int Index) const {

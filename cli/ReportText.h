@@ -35,7 +35,7 @@ class PrintedReport : public platform::TStrings {
   void Start();
   // Takes back every byte appended since Start.
   void Clear() override;
-  void Add(const std::string& Line) override;
+  void Add(std::string_view Line) override;
   int Count() const override { return static_cast<int>(ends_.size()); }
   // A line as printed, without its line end.
   std::string Strings(int Index) const override;

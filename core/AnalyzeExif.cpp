@@ -35,15 +35,15 @@ class Listing {
  private:
   // The L characters at position P: shorter or empty past the end of the image.
   std::string At(int32_t p, int32_t l) const { return Copy(image_, p, l); }
-  void Add(const std::string& line) { report_.Add(line); }
+  void Add(std::string_view line) { report_.Add(line); }
 
   // The line of the 24-character entry at Q: its offset, then its split fields, built in
-  // one reused string.
+  // place without a string.
   void AddEntry(int32_t q, TableKind kind, int32_t position) {
-    line_.clear();
-    AppendOffsetPrefix(q, line_);
-    AppendSplitEntry(state_, CopyView(image_, q, 24), kind, position, line_);
-    report_.Add(line_);
+    char line[kMaxOffsetPrefix + kMaxSplitEntry];
+    size_t length = WriteOffsetPrefix(q, line);
+    length += WriteSplitEntry(state_, CopyView(image_, q, 24), kind, position, line + length);
+    report_.Add(std::string_view(line, length));
   }
 
   // 0-1 SOI FFD8 | 2-3 APP1 FFE1 or APP0 FFE0 | 4-5 length (big-endian) | 6-9 "Exif"
@@ -137,7 +137,6 @@ class Listing {
   AnalysisState& state_;
   const std::string& image_;
   TStrings& report_;
-  std::string line_;  // the entry line being built
 };
 
 }  // namespace

@@ -34,15 +34,17 @@ void AppendReversedBytes(std::string_view Text, std::string& Out) {
 }
 
 std::string OffsetPrefixed(int32_t Position, const std::string& Text) {
+  char prefix[kMaxOffsetPrefix];
+  const size_t length = WriteOffsetPrefix(Position, prefix);
   std::string line;
-  line.reserve(13 + Text.size());
-  AppendOffsetPrefix(Position, line);
+  line.reserve(length + Text.size());
+  line.append(prefix, length);
   line += Text;
   return line;
 }
 
-void AppendOffsetPrefix(int32_t Position, std::string& Out) {
-  // IntToHex(Position / 2, 5) and "H  : ", made without loops or branches and appended in
+size_t WriteOffsetPrefix(int32_t Position, char* Out) {
+  // IntToHex(Position / 2, 5) and "H  : ", made without loops or branches and written in
   // one piece: this runs for every line, tens of thousands of times for a large count.
   // The eight digits are made in one 64-bit word, one byte each, the first digit in the
   // lowest byte so that it comes first in memory.
@@ -61,17 +63,15 @@ void AppendOffsetPrefix(int32_t Position, std::string& Out) {
   static constexpr size_t kSkip[8] = {0, 1, 2, 3, 3, 3, 3, 3};
   const size_t skip = kSkip[__builtin_clz(pattern | 1) / 4];
   const uint64_t shown = digits >> (8 * skip);
-  char text[16];
-  std::memcpy(text, &shown, 8);
-  std::memcpy(text + 8 - skip, "H  : ", 5);
-  Out.append(text, 8 + 5 - skip);
+  std::memcpy(Out, &shown, 8);
+  std::memcpy(Out + 8 - skip, "H  : ", 5);
+  return 8 + 5 - skip;
 }
 
 std::string SplitDirectoryEntry(AnalysisState& State, const std::string& Entry, TableKind Kind,
                                 int32_t Position) {
-  std::string line;
-  AppendSplitEntry(State, Entry, Kind, Position, line);
-  return line;
+  char text[kMaxSplitEntry];
+  return std::string(text, WriteSplitEntry(State, Entry, Kind, Position, text));
 }
 
 namespace {
@@ -107,22 +107,23 @@ inline void AssignField(std::string& Field, std::string_view Text) {
 }
 
 // A whole 24-character entry, the usual case: its pairs reversed at fixed places.
-void AppendWholeEntry(AnalysisState& State, EntryTable& Table, const char* e, TableKind Kind,
-                      int32_t Position, std::string& Out) {
-  const char text[36] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
-                         e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
-                         e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
-                         e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
-  Out.append(text, sizeof text);
+size_t WriteWholeEntry(AnalysisState& State, EntryTable& Table, const char* e, TableKind Kind,
+                       int32_t Position, char* Out) {
+  const char text[kMaxSplitEntry] = {'0',   'x',   e[2],  e[3],  e[0],  e[1],  ' ',   '0',   'x',
+                                     e[6],  e[7],  e[4],  e[5],  ' ',   '0',   'x',   e[14], e[15],
+                                     e[12], e[13], e[10], e[11], e[8],  e[9],  ' ',   '0',   'x',
+                                     e[22], e[23], e[20], e[21], e[18], e[19], e[16], e[17], ' '};
+  std::memcpy(Out, text, sizeof text);
   StoreFields(State, Table, Kind, Position, text, {0, 7, 14, 25, 36});
+  return sizeof text;
 }
 
 // An entry cut short by the end of the HexImage: each field "0x" and the pairs that remain.
-void AppendCutEntry(AnalysisState& State, EntryTable& Table, std::string_view Entry, TableKind Kind,
-                    int32_t Position, std::string& Out) {
+size_t WriteCutEntry(AnalysisState& State, EntryTable& Table, std::string_view Entry,
+                     TableKind Kind, int32_t Position, char* Out) {
   // Characters of Entry (position, length) of Tag, Type, Count and Value.
   static constexpr int32_t kFields[4][2] = {{1, 4}, {5, 4}, {9, 8}, {17, 8}};
-  char text[4 * 11];
+  char text[kMaxSplitEntry];
   std::array<size_t, 5> start{};
   size_t length = 0;
   for (int field = 0; field < 4; ++field) {
@@ -138,27 +139,25 @@ void AppendCutEntry(AnalysisState& State, EntryTable& Table, std::string_view En
     text[length++] = ' ';
   }
   start[4] = length;
-  Out.append(text, length);
+  std::memcpy(Out, text, length);
   StoreFields(State, Table, Kind, Position, text, start);
+  return length;
 }
 
 }  // namespace
 
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
-                      int32_t Position, std::string& Out) {
+size_t WriteSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+                       int32_t Position, char* Out) {
   EntryTable& table = Kind == TableKind::Ifd0   ? State.Ifd0Table
                       : Kind == TableKind::Ifd1 ? State.Ifd1Table
                                                 : State.SubIfdTable;
-  if (Entry.size() >= 24) {
-    AppendWholeEntry(State, table, Entry.data(), Kind, Position, Out);
-  } else if (Entry.empty()) {
-    // An entry wholly past the end of the HexImage, as most of a huge count's entries are.
-    Out.append("0x 0x 0x 0x ", 12);
-    if (EntryRow* row = table.RowToWrite(State.RowCounter)) *row = {"0x", "0x", "0x", "0x"};
-    State.RowCounter = Add32(State.RowCounter, 1);
-  } else {
-    AppendCutEntry(State, table, Entry, Kind, Position, Out);
-  }
+  if (Entry.size() >= 24) return WriteWholeEntry(State, table, Entry.data(), Kind, Position, Out);
+  if (!Entry.empty()) return WriteCutEntry(State, table, Entry, Kind, Position, Out);
+  // An entry wholly past the end of the HexImage, as most of a huge count's entries are.
+  std::memcpy(Out, "0x 0x 0x 0x ", 12);
+  if (EntryRow* row = table.RowToWrite(State.RowCounter)) *row = {"0x", "0x", "0x", "0x"};
+  State.RowCounter = Add32(State.RowCounter, 1);
+  return 12;
 }
 
 std::string AsciiValueText(AnalysisState& State, const EntryRow& Row) {

@@ -2,6 +2,7 @@
 // Field operations on the HexImage: the small steps from which the report is built.
 // None of them writes to the report.
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -34,13 +35,16 @@ std::string AsciiValueText(AnalysisState& State, const EntryRow& Row);
 // digits, three spaces, the value's text.
 std::string ReadAsciiValue(AnalysisState& State, const std::string& HexImage, int32_t RowIndex);
 
-// The steps of ReverseByteOrder, OffsetPrefixed and SplitDirectoryEntry, appending their
+// The steps of ReverseByteOrder, OffsetPrefixed and SplitDirectoryEntry, writing their
 // text to Out instead of returning a new string, so that a listing line is built in one
-// piece without copies of the entry.
+// piece without copies of the entry. The Write steps return the number of characters
+// written, at most their kMax constant.
 void AppendReversedBytes(std::string_view Text, std::string& Out);
-void AppendOffsetPrefix(int32_t Position, std::string& Out);
-void AppendSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
-                      int32_t Position, std::string& Out);
+constexpr size_t kMaxOffsetPrefix = 13;
+size_t WriteOffsetPrefix(int32_t Position, char* Out);
+constexpr size_t kMaxSplitEntry = 36;
+size_t WriteSplitEntry(AnalysisState& State, std::string_view Entry, TableKind Kind,
+                       int32_t Position, char* Out);
 
 // The pieces one after another, in one allocation: a report line made of several parts.
 std::string Joined(std::initializer_list<std::string_view> Pieces);

@@ -5,7 +5,7 @@ void ReportBuffer::Clear() {
   ends_.clear();
 }
 
-void ReportBuffer::Add(const std::string& Line) {
+void ReportBuffer::Add(std::string_view Line) {
   text_ += Line;
   ends_.push_back(text_.size());
 }

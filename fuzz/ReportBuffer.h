@@ -14,7 +14,7 @@
 class ReportBuffer : public platform::TStrings {
  public:
   void Clear() override;
-  void Add(const std::string& Line) override;
+  void Add(std::string_view Line) override;
   int Count() const override { return static_cast<int>(ends_.size()); }
   std::string Strings(int Index) const override;
   std::string Text() const override;

@@ -2,6 +2,7 @@
 // A list of text lines: the report that the analysis writes and the windows show.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -10,8 +11,9 @@ class TStrings {
  public:
   virtual ~TStrings() = default;
   virtual void Clear() = 0;
-  // Appends Line as the new last line; an empty line counts as a line.
-  virtual void Add(const std::string& Line) = 0;
+  // Appends Line as the new last line; an empty line counts as a line. A view, so that a
+  // line built in place or given as a literal is not copied into a string first.
+  virtual void Add(std::string_view Line) = 0;
   // Number of lines as the list's viewer shows them, and one of them by index from 0.
   virtual int Count() const = 0;
   virtual std::string Strings(int Index) const = 0;
@@ -23,7 +25,7 @@ class TStrings {
 class TStringList : public TStrings {
  public:
   void Clear() override { lines_.clear(); }
-  void Add(const std::string& Line) override { lines_.push_back(Line); }
+  void Add(std::string_view Line) override { lines_.emplace_back(Line); }
   int Count() const override { return static_cast<int>(lines_.size()); }
   std::string Strings(int Index) const override;
   std::string Text() const override;

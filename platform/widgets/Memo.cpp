@@ -41,8 +41,8 @@ void TMemoLines::Clear() {
   MarkPending();
 }
 
-void TMemoLines::Add(const std::string& Line) {
-  lines_.push_back(Line);
+void TMemoLines::Add(std::string_view Line) {
+  lines_.emplace_back(Line);
   ++generation_;
   MarkPending();
 }

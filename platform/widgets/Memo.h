@@ -26,7 +26,7 @@ class TMemoLines : public TStrings {
   explicit TMemoLines(TMemo& Memo);
   ~TMemoLines() override;
   void Clear() override;
-  void Add(const std::string& Line) override;
+  void Add(std::string_view Line) override;
   // Rows as the memo shows them at its current width; a wrapped line gives several.
   int Count() const override;
   std::string Strings(int Index) const override;
