@@ -70,6 +70,18 @@ void BM_AnalysisOfLoadedPhoto(benchmark::State& bench) {
 }
 BENCHMARK(BM_AnalysisOfLoadedPhoto)->Unit(benchmark::kMicrosecond);
 
+// The hex image of a whole load of 10000 bytes, as built for every analysed file.
+void BM_BuildHexImage(benchmark::State& bench) {
+  auto state = std::make_unique<AnalysisState>();
+  for (size_t i = 0; i < kMaxLoadBytes; ++i) state->LoadBuffer[i] = static_cast<uint8_t>(i * 7);
+  std::string image;
+  for (auto _ : bench) {
+    BuildHexImage(*state, image, kMaxLoadBytes);
+    benchmark::DoNotOptimize(image.data());
+  }
+}
+BENCHMARK(BM_BuildHexImage)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 EntryRow* EntryTable::RowToWrite(int32_t Index) {
@@ -38,9 +38,46 @@ struct HexPairs {
 };
 constexpr HexPairs kHexPairs;
 
+#if defined(__x86_64__)
+// The digits of the first bytes, 32 at a time, on a processor with AVX2; returns how many
+// bytes it converted. Each nibble picks its digit from a table of the sixteen, then the
+// high and low digits are interleaved, which AVX2 does within each 16-byte half.
+[[gnu::target("avx2")]] size_t WriteHexDigitsAvx2(const uint8_t* in, size_t count, char* out) {
+  const __m256i table = _mm256_setr_epi8('0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B',
+                                         'C', 'D', 'E', 'F', '0', '1', '2', '3', '4', '5', '6', '7',
+                                         '8', '9', 'A', 'B', 'C', 'D', 'E', 'F');
+  const __m256i low4 = _mm256_set1_epi8(0x0F);
+  size_t i = 0;
+  for (; i + 32 <= count; i += 32) {
+    const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i));
+    const __m256i high =
+        _mm256_shuffle_epi8(table, _mm256_and_si256(_mm256_srli_epi16(bytes, 4), low4));
+    const __m256i low = _mm256_shuffle_epi8(table, _mm256_and_si256(bytes, low4));
+    const __m256i first = _mm256_unpacklo_epi8(high, low);   // bytes 0-7 and 16-23
+    const __m256i second = _mm256_unpackhi_epi8(high, low);  // bytes 8-15 and 24-31
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * i),
+                        _mm256_permute2x128_si256(first, second, 0x20));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 2 * i + 32),
+                        _mm256_permute2x128_si256(first, second, 0x31));
+  }
+  return i;
+}
+
+bool HasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+#endif
+
 // Writes the two digits of each of the Count bytes at In to Out, high digit first.
 void WriteHexDigits(const uint8_t* in, size_t count, char* out) {
   size_t i = 0;
+#if defined(__x86_64__)
+  if (HasAvx2()) i = WriteHexDigitsAvx2(in, count, out);
+#endif
 #if defined(__SSE2__)
   // 16 bytes at a time: each nibble n becomes '0' + n, plus 7 from 10 up ('A' = '9' + 8),
   // then the high and low digits are interleaved.
