@@ -33,6 +33,20 @@ int HexDigitValue(char c) {
 }  // namespace
 
 int32_t StrToInt(const std::string& S) {
+  // The analysis's fields, "0x" and one to eight digits, are read without the general
+  // checks; anything else, a field with a character that is no digit included, takes the
+  // general path, which gives the same value or raises.
+  if (S.size() > 2 && S.size() <= 10 && S[0] == '0' && (S[1] == 'x' || S[1] == 'X')) {
+    uint32_t value = 0;
+    int digits = 0;  // OR of the digit values: negative when one was no digit
+    for (size_t i = 2; i < S.size(); ++i) {
+      const int digit = HexDigitValue(S[i]);
+      digits |= digit;
+      value = (value << 4) | static_cast<uint32_t>(digit & 0x0F);
+    }
+    if (digits >= 0) return static_cast<int32_t>(value);
+  }
+
   size_t i = 0;
   while (i < S.size() && S[i] == ' ') ++i;
   bool negative = false;
