@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "ExtendedLoad.h"
 #include "LoadFile.h"
+#include "ReadAhead.h"
 #include "ReportText.h"
 #include "ShiftJis.h"
 
@@ -41,19 +42,21 @@ const std::string& RefusalText(LoadOutcome Outcome, bool Extended) {
   return found->second;
 }
 
-// Analyses File on State into Report, with the extended analysis when Extended. One state
+// Analyses File on State into Report, with the extended analysis when Extended, from the
+// bytes of Start when the file was read already. One state
 // serves the whole run, as in the window: each load refills all of LoadBuffer and each
 // analysis sets every counter, base and table row that it reads before reading it, so
 // nothing of an earlier file can show. A file that cannot be read is refused before
 // anything is analysed. Reusing it spares the allocation and setup of a state (15 KB of
 // buffers and 150 empty table rows) per file.
 FileReport AnalyseFile(AnalysisState& State, const std::string& File, TStrings& Report,
-                       bool Extended) {
+                       bool Extended, const FileStart* Start) {
   FileReport result;
   State.SelectedFile = File;
   try {
-    LoadOutcome outcome =
-        Extended ? LoadAndAnalyzeExtended(State, Report) : LoadAndAnalyze(State, Report);
+    LoadOutcome outcome = Extended ? LoadAndAnalyzeExtended(State, Report)
+                          : Start  ? LoadAndAnalyze(State, Report, *Start)
+                                   : LoadAndAnalyze(State, Report);
     // Only an empty name comes back as "nothing chosen"; it has no extension, so it is
     // refused like any other name that does not end in .JPG.
     if (outcome == LoadOutcome::NothingChosen) outcome = LoadOutcome::NotJpg;
@@ -78,22 +81,32 @@ bool FlushOrComplain(ConsoleOutput& Console) {
 
 // Each report is written straight into the stdout buffer as it is analysed, after its
 // header; a refused file's header is taken back. A message follows the report bytes before
-// it in the order of the run (see ConsoleOutput).
+// it in the order of the run (see ConsoleOutput). Several files for the standard analysis
+// are read ahead on a second thread; the extended analysis reads as far as each file's
+// Exif segment reaches, so it reads its files itself.
 int ReportFiles(const CommandLine& Line, ConsoleOutput& Console) {
   const bool withHeaders = Line.Files.size() > 1;
+  std::unique_ptr<ReadAhead> readAhead;
+  if (withHeaders && !Line.Extended) {
+    readAhead = std::make_unique<ReadAhead>(Line.Files, kMaxLoadBytes);
+  }
   bool anyPrinted = false;
   int status = kAllAnalysed;
   const auto state = std::make_unique<AnalysisState>();
   std::string& out = Console.Out();
   PrintedReport report(out, Line.Sjis);
-  for (const std::string& file : Line.Files) {
+  for (size_t index = 0; index < Line.Files.size(); ++index) {
+    const std::string& file = Line.Files[index];
     const size_t mark = out.size();
     if (withHeaders) {
       if (anyPrinted) out += LineEnd(Line.Sjis);
       AppendFileHeader(file, Line.Sjis, out);
     }
     report.Start();
-    const FileReport result = AnalyseFile(*state, file, report, Line.Extended);
+    FileStart start;
+    if (readAhead) start = readAhead->Take(index);
+    const FileReport result =
+        AnalyseFile(*state, file, report, Line.Extended, readAhead ? &start : nullptr);
     if (result.Printable) {
       anyPrinted = true;
     } else {

@@ -27,6 +27,23 @@ int32_t LoadFileStart(AnalysisState& State) {
   return read;
 }
 
+// The same for bytes read already: a failed read leaves LoadBuffer as it was.
+int32_t LoadFileStart(AnalysisState& State, const FileStart& Start) {
+  if (Start.Count < 0) return -1;
+  const int32_t read = std::min(Start.Count, kMaxLoadBytes);
+  std::copy(Start.Bytes, Start.Bytes + read, State.LoadBuffer.begin());
+  std::fill(State.LoadBuffer.begin() + read, State.LoadBuffer.end(), 0);
+  return read;
+}
+
+// The name checks that come before the file is read: NothingChosen, NotJpg, or Analysed
+// for a name whose file is to be read.
+LoadOutcome CheckName(const AnalysisState& State) {
+  if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
+  if (!HasJpgName(State.SelectedFile)) return LoadOutcome::NotJpg;
+  return LoadOutcome::Analysed;
+}
+
 // True when the bytes of Signature stand anywhere in LoadBuffer: the same answer as a
 // search of their hexadecimal digits in the HexImage that counts odd positions only.
 // Each place of the first byte is found with memchr, which scans far faster than a general
@@ -43,25 +60,39 @@ bool LoadBufferHolds(const AnalysisState& State, std::string_view Signature) {
   return false;
 }
 
+// The rest of the command once the file's first bytes are loaded (-1: not read): the
+// signatures, then the analysis.
+LoadOutcome AnalyzeLoaded(AnalysisState& State, int32_t Loaded, TStrings& Report) {
+  if (Loaded < 0) return LoadOutcome::CannotOpen;
+  // The signatures count on whole bytes only, so they are looked for in the bytes
+  // themselves; the HexImage is built only for a file that passed both.
+  if (!LoadBufferHolds(State, "Exif")) return LoadOutcome::NotExif;
+  if (!LoadBufferHolds(State, std::string_view("II*\0", 4))) return LoadOutcome::NotIntel;
+  BuildHexImage(State, State.HexImageStorage, Loaded);
+  AnalyzeExif(State, State.HexImageStorage, Report);
+  return LoadOutcome::Analysed;
+}
+
 }  // namespace
 
 int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Count) {
   return ReadRegularFile(FileName, Buffer, Count);
 }
 
-LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
-  if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
-  if (UpperCase(ExtractFileExt(State.SelectedFile)) != ".JPG") return LoadOutcome::NotJpg;
-  const int32_t loaded = LoadFileStart(State);
-  if (loaded < 0) return LoadOutcome::CannotOpen;
+bool HasJpgName(const std::string& FileName) {
+  return UpperCase(ExtractFileExt(FileName)) == ".JPG";
+}
 
-  // The signatures count on whole bytes only, so they are looked for in the bytes
-  // themselves; the HexImage is built only for a file that passed both.
-  if (!LoadBufferHolds(State, "Exif")) return LoadOutcome::NotExif;
-  if (!LoadBufferHolds(State, std::string_view("II*\0", 4))) return LoadOutcome::NotIntel;
-  BuildHexImage(State, State.HexImageStorage, loaded);
-  AnalyzeExif(State, State.HexImageStorage, Report);
-  return LoadOutcome::Analysed;
+LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
+  const LoadOutcome named = CheckName(State);
+  if (named != LoadOutcome::Analysed) return named;
+  return AnalyzeLoaded(State, LoadFileStart(State), Report);
+}
+
+LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report, const FileStart& Start) {
+  const LoadOutcome named = CheckName(State);
+  if (named != LoadOutcome::Analysed) return named;
+  return AnalyzeLoaded(State, LoadFileStart(State, Start), Report);
 }
 
 std::string RefusalMessage(LoadOutcome Outcome) {

@@ -21,6 +21,22 @@ enum class LoadOutcome {
 // was. EConvertError from the analysis passes through, with the lines appended so far kept.
 LoadOutcome LoadAndAnalyze(AnalysisState& State, platform::TStrings& Report);
 
+// The first bytes of a file, read before the command runs: Count bytes at Bytes, or a Count
+// of -1 when the file could not be read as ReadFileStart reads it.
+struct FileStart {
+  const uint8_t* Bytes = nullptr;
+  int32_t Count = -1;
+};
+
+// The same command for a file whose first bytes (up to kMaxLoadBytes) were read already,
+// for a caller that reads the next files while one is analysed. Start is looked at only
+// when the name passed its checks.
+LoadOutcome LoadAndAnalyze(AnalysisState& State, platform::TStrings& Report,
+                           const FileStart& Start);
+
+// True when FileName ends in .JPG, in any case: the only files that the command reads.
+bool HasJpgName(const std::string& FileName);
+
 // Reads up to Count bytes from the start of FileName into Buffer when FileName is a regular
 // file after following links, until Count bytes or the file's end however the system hands
 // them out. Returns the number read, or -1 when FileName cannot be opened as a regular file

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -250,6 +251,40 @@ TEST_F(ExifReportTest, messagesKeepTheirPlaceAmongReportsOnOneTerminalOrFile) {
   for (const SharedPlace place : {SharedPlace::File, SharedPlace::Terminal}) {
     SCOPED_TRACE(place == SharedPlace::File ? "one file" : "a terminal");
     EXPECT_EQ(RunReportCombined(args, place), expected);
+  }
+}
+
+// A long run, over several batches of the files that are read ahead: each file prints, in
+// its place, exactly what it prints when it is reported alone, with the headers between.
+TEST_F(ExifReportTest, aLongRunPrintsWhatEachFilePrintsAloneInItsPlace) {
+  const std::vector<std::string> kinds = {
+      "sample.jpg", "motorola.jpg", "partial.jpg",     "empty.jpg",    "sample.txt",
+      "folder.jpg", "missing.jpg",  "line-breaks.jpg", "not-exif.JPG", "half-char.jpg"};
+  std::vector<std::string> files;
+  for (size_t i = 0; i < 150; ++i) files.push_back(Path(kinds[(i * 7) % kinds.size()]));
+  for (const bool sjis : {false, true}) {
+    SCOPED_TRACE(sjis ? "--sjis" : "UTF-8");
+    const std::vector<std::string> option =
+        sjis ? std::vector<std::string>{"--sjis"} : std::vector<std::string>{};
+    const auto withOption = [&](std::vector<std::string> args) {
+      args.insert(args.begin(), option.begin(), option.end());
+      return args;
+    };
+    std::map<std::string, ReportRun> alone;
+    for (const std::string& kind : kinds) alone[Path(kind)] = RunReport(withOption({Path(kind)}));
+
+    std::string expected;
+    bool anyPrinted = false;
+    for (const std::string& file : files) {
+      const ReportRun& run = alone[file];
+      if (!run.out.empty()) {
+        if (anyPrinted) expected += sjis ? "\r\n" : "\n";
+        expected += "==> " + file + " <==" + (sjis ? "\r\n" : "\n") + run.out;
+        anyPrinted = true;
+      }
+      expected += run.err;
+    }
+    EXPECT_EQ(RunReportCombined(withOption(files), SharedPlace::File), expected);
   }
 }
 
