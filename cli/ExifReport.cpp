@@ -43,12 +43,11 @@ const std::string& RefusalText(LoadOutcome Outcome, bool Extended) {
 }
 
 // Analyses File on State into Report, with the extended analysis when Extended, from the
-// bytes of Start when the file was read already. One state
-// serves the whole run, as in the window: each load refills all of LoadBuffer and each
-// analysis sets every counter, base and table row that it reads before reading it, so
-// nothing of an earlier file can show. A file that cannot be read is refused before
-// anything is analysed. Reusing it spares the allocation and setup of a state (15 KB of
-// buffers and 150 empty table rows) per file.
+// bytes of Start when the file was read already. One state serves the whole run, as in the
+// window: each load refills all of LoadBuffer and each analysis sets every counter, base
+// and table row that it reads before reading it, so nothing of an earlier file can show. A
+// file that cannot be read is refused before anything is analysed. Reusing it spares the
+// allocation and setup of a state (15 KB of buffers and 150 empty table rows) per file.
 FileReport AnalyseFile(AnalysisState& State, const std::string& File, TStrings& Report,
                        bool Extended, const FileStart* Start) {
   FileReport result;

@@ -2,8 +2,8 @@
 
 ReadAhead::ReadAhead(const std::vector<std::string>& Files, int32_t Bytes)
     : files_(Files),
-      bytes_per_slot_(static_cast<size_t>(Bytes)),
-      bytes_(new uint8_t[kSlots * bytes_per_slot_]),
+      bytesPerSlot_(static_cast<size_t>(Bytes)),
+      bytes_(new uint8_t[kSlots * bytesPerSlot_]),
       counts_(kSlots, -1),
       reader_(&ReadAhead::ReadAll, this) {}
 
@@ -30,8 +30,7 @@ void ReadAhead::ReadAll() {
     for (size_t i = first; i < end; ++i) {
       const std::string& file = files_[i];
       counts_[i % kSlots] =
-          HasJpgName(file) ? ReadFileStart(file, Slot(i), static_cast<int32_t>(bytes_per_slot_))
-                           : -1;
+          HasJpgName(file) ? ReadFileStart(file, Slot(i), static_cast<int32_t>(bytesPerSlot_)) : -1;
     }
   }
   const std::lock_guard<std::mutex> lock(mutex_);
@@ -42,12 +41,12 @@ void ReadAhead::ReadAll() {
 FileStart ReadAhead::Take(size_t Index) {
   // The slots of the files before Index are free again; the reader hears of it at the
   // start of each batch, or when this thread has to wait.
-  if (Index % kBatch == 0 || Index >= known_read_) {
+  if (Index % kBatch == 0 || Index >= knownRead_) {
     std::unique_lock<std::mutex> lock(mutex_);
     taken_ = Index;
     changed_.notify_all();
     changed_.wait(lock, [&] { return read_ > Index; });
-    known_read_ = read_;
+    knownRead_ = read_;
   }
   return FileStart{Slot(Index), counts_[Index % kSlots]};
 }

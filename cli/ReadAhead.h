@@ -33,19 +33,19 @@ class ReadAhead {
   static constexpr size_t kSlots = 2 * kBatch;
 
   void ReadAll();  // the reading thread
-  uint8_t* Slot(size_t Index) { return bytes_.get() + (Index % kSlots) * bytes_per_slot_; }
+  uint8_t* Slot(size_t Index) { return bytes_.get() + (Index % kSlots) * bytesPerSlot_; }
 
   const std::vector<std::string>& files_;
-  const size_t bytes_per_slot_;
+  const size_t bytesPerSlot_;
   std::unique_ptr<uint8_t[]> bytes_;
   std::vector<int32_t> counts_;  // of each slot: bytes read, or -1
 
   std::mutex mutex_;
   std::condition_variable changed_;
-  size_t read_ = 0;        // files read: their slots hold them
-  size_t taken_ = 0;       // files whose slots may be read into again
-  bool stop_ = false;      // the run ends early
-  size_t known_read_ = 0;  // read_ as the analysing thread last saw it
+  size_t read_ = 0;       // files read: their slots hold them
+  size_t taken_ = 0;      // files whose slots may be read into again
+  bool stop_ = false;     // the run ends early
+  size_t knownRead_ = 0;  // read_ as the analysing thread last saw it
 
   std::thread reader_;  // last: started once everything above is set up
 };
