@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <system_error>
 
 #include "AnalysisState.h"
 #include "Exceptions.h"
@@ -87,7 +88,11 @@ int ReportFiles(const CommandLine& Line, ConsoleOutput& Console) {
   const bool withHeaders = Line.Files.size() > 1;
   std::unique_ptr<ReadAhead> readAhead;
   if (withHeaders && !Line.Extended) {
-    readAhead = std::make_unique<ReadAhead>(Line.Files, kMaxLoadBytes);
+    try {
+      readAhead = std::make_unique<ReadAhead>(Line.Files, kMaxLoadBytes);
+    } catch (const std::system_error&) {
+      // No second thread to be had: each file is read when its turn comes.
+    }
   }
   bool anyPrinted = false;
   int status = kAllAnalysed;

@@ -2,7 +2,10 @@
 // exit status, for good files, refusals, conversion errors, several files and bad usage.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -286,6 +289,33 @@ TEST_F(ExifReportTest, aLongRunPrintsWhatEachFilePrintsAloneInItsPlace) {
     }
     EXPECT_EQ(RunReportCombined(withOption(files), SharedPlace::File), expected);
   }
+}
+
+// Output and status of a shell command, stderr included.
+std::string ShellOutput(const std::string& command) {
+  std::string out;
+  FILE* pipe = ::popen((command + " 2>&1; echo \"status $?\"").c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
+  ::pclose(pipe);
+  return out;
+}
+
+// Where no second thread can be started (here: a user allowed one process), the files are
+// read in turn and the run prints the same.
+TEST_F(ExifReportTest, withoutASecondThreadTheRunPrintsTheSame) {
+  if (::geteuid() != 0) GTEST_SKIP() << "runs the program as another user, which needs root";
+  ::chmod(sample_.dir().c_str(), 0755);
+  std::filesystem::copy_file(EXIF_REPORT_PATH, Path("exif-report"));
+  const std::string run = "cd '" + sample_.dir() + "' && ";
+  const std::string files = " ./exif-report sample.jpg motorola.jpg partial.jpg sample.jpg";
+  const std::string alone = ShellOutput(run + files);
+  EXPECT_NE(alone.find("==> partial.jpg <=="), std::string::npos) << alone;
+  EXPECT_EQ(
+      ShellOutput(run + "setpriv --reuid=65534 --regid=65534 --clear-groups prlimit --nproc=1" +
+                  files),
+      alone);
 }
 
 TEST_F(ExifReportTest, severalGoodFilesExitWithZero) {
