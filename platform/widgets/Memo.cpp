@@ -23,6 +23,21 @@ std::set<TMemoLines*>& PendingMemos() {
   return pending;
 }
 
+// The advance of the printable ASCII characters in Font when all have the same one, as in
+// the memo's fonts; 0 when they differ.
+double UniformAsciiAdvance(const QFont& Font) {
+  const QFontMetricsF metrics(Font);
+  const double advance = metrics.horizontalAdvance(QLatin1Char(' '));
+  for (char c = ' '; c < 0x7F; ++c) {
+    if (metrics.horizontalAdvance(QLatin1Char(c)) != advance) return 0;
+  }
+  return advance;
+}
+
+bool IsPrintableAscii(const std::string& Line) {
+  return std::all_of(Line.begin(), Line.end(), [](char c) { return c >= ' ' && c < 0x7F; });
+}
+
 }  // namespace
 
 TMemoLines::TMemoLines(TMemo& Memo) : memo_(Memo) {
@@ -105,6 +120,12 @@ const std::vector<TMemoLines::Row>& TMemoLines::Rows() const {
   const double width = memo_.Editor()->viewport()->width();
   if (rowsGeneration_ == generation_ && rowsWidth_ == width) return rows_;
 
+  // Laying out every line was most of the time of a long report. A line of printable ASCII
+  // characters of one advance is its length times that advance wide; one that is clearly
+  // narrower than the width lines wrap at, margins taken off, is one row without a layout.
+  const double advance = UniformAsciiAdvance(document->defaultFont());
+  const double roomy = width - 2 * document->documentMargin() - 2 * advance;
+
   rows_.clear();
   rows_.reserve(lines_.size());
   std::vector<int> byteOfUnit;
@@ -113,6 +134,10 @@ const std::vector<TMemoLines::Row>& TMemoLines::Rows() const {
     const std::string& line = lines_[i];
     const auto lineIndex = static_cast<int32_t>(i);
     const auto lineLength = static_cast<int32_t>(line.size());
+    if (advance > 0 && lineLength * advance < roomy && IsPrintableAscii(line)) {
+      rows_.push_back({lineIndex, 0, lineLength});
+      continue;
+    }
     QTextLayout* text = block.isValid() ? block.layout() : nullptr;
     if (text != nullptr && layout != nullptr) layout->blockBoundingRect(block);
     const int count = text != nullptr ? text->lineCount() : 0;

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "Dispatch.h"
 #include "DisplayText.h"
@@ -156,3 +158,28 @@ TEST_F(MemoLinesTest, theWidgetIsUpdatedOnceWhenTheCommandEnds) {
 }
 
 }  // namespace
+
+// Each line, short or long, plain or not, has as many rows as the memo shows it in: its
+// block as the widget lays it out at the memo's width.
+TEST_F(MemoLinesTest, eachLineHasTheRowsTheMemoShowsItIn) {
+  SetWidthInCharacters(20);
+  std::vector<std::string> added;
+  for (int n = 0; n <= 45; ++n) added.push_back(std::string(static_cast<size_t>(n), 'x'));
+  for (int n = 14; n <= 24; ++n) added.push_back(std::string(static_cast<size_t>(n), 'y') + " z");
+  added.push_back("0x010F 0x0002 0x00000006 0x0000009E ");
+  added.push_back("\t0x010F");
+  added.push_back("分析 0x010F");
+  for (const std::string& line : added) lines.Add(line);
+  const int count = lines.Count();
+
+  QTextDocument* document = form.Memo1->Editor()->document();
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+  ASSERT_NE(layout, nullptr);
+  int shown = 0;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    layout->blockBoundingRect(block);
+    shown += block.layout()->lineCount();
+  }
+  EXPECT_EQ(count, shown);
+  EXPECT_GT(count, static_cast<int>(added.size()));
+}
