@@ -110,7 +110,7 @@ int ReportFiles(const CommandLine& Line, ConsoleOutput& Console) {
     FileStart start;
     if (readAhead) start = readAhead->Take(index);
     const FileReport result =
-        AnalyseFile(*state, file, report, Line.Extended, readAhead ? &start : nullptr);
+        AnalyseFile(*state, file, report, Line.Extended, start.Bytes != nullptr ? &start : nullptr);
     if (result.Printable) {
       anyPrinted = true;
     } else {

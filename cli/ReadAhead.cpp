@@ -1,52 +1,69 @@
 #include "ReadAhead.h"
 
+#include <chrono>
+
 ReadAhead::ReadAhead(const std::vector<std::string>& Files, int32_t Bytes)
     : files_(Files),
       bytesPerSlot_(static_cast<size_t>(Bytes)),
       bytes_(new uint8_t[kSlots * bytesPerSlot_]),
-      counts_(kSlots, -1),
+      counts_(new int32_t[kSlots]),
+      readAs_(new std::atomic<size_t>[kSlots]()),
       reader_(&ReadAhead::ReadAll, this) {}
 
 ReadAhead::~ReadAhead() {
-  {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    stop_ = true;
-  }
-  changed_.notify_all();
+  stop_.store(true);
   reader_.join();
 }
 
+size_t ReadAhead::Claim() {
+  size_t index = next_.load();
+  while (index < files_.size() && index < taken_.load(std::memory_order_acquire) + kSlots) {
+    if (next_.compare_exchange_weak(index, index + 1)) return index;
+  }
+  return kNone;
+}
+
+void ReadAhead::Read(size_t Index) {
+  const size_t slot = SlotOf(Index);
+  const std::string& file = files_[Index];
+  counts_[slot] = HasJpgName(file) ? ReadFileStart(file, bytes_.get() + slot * bytesPerSlot_,
+                                                   static_cast<int32_t>(bytesPerSlot_))
+                                   : -1;
+  readAs_[slot].store(Index + 1, std::memory_order_release);
+}
+
 void ReadAhead::ReadAll() {
-  for (size_t first = 0; first < files_.size(); first += kBatch) {
-    {
-      // The batch goes where the batch before the last one was: wait until it is taken.
-      std::unique_lock<std::mutex> lock(mutex_);
-      read_ = first;
-      changed_.notify_all();
-      changed_.wait(lock, [&] { return stop_ || first + kBatch <= taken_ + kSlots; });
-      if (stop_) return;
-    }
-    const size_t end = std::min(first + kBatch, files_.size());
-    for (size_t i = first; i < end; ++i) {
-      const std::string& file = files_[i];
-      counts_[i % kSlots] =
-          HasJpgName(file) ? ReadFileStart(file, Slot(i), static_cast<int32_t>(bytesPerSlot_)) : -1;
+  // When every slot holds a file not analysed yet, the analysis is the slower side: the
+  // thread then waits a little longer each time, up to a millisecond.
+  std::chrono::microseconds pause(0);
+  while (!stop_.load(std::memory_order_relaxed) && next_.load() < files_.size()) {
+    const size_t index = Claim();
+    if (index != kNone) {
+      Read(index);
+      pause = std::chrono::microseconds(0);
+    } else {
+      pause = std::min(std::chrono::microseconds(1000), pause * 2 + std::chrono::microseconds(10));
+      std::this_thread::sleep_for(pause);
     }
   }
-  const std::lock_guard<std::mutex> lock(mutex_);
-  read_ = files_.size();
-  changed_.notify_all();
 }
 
 FileStart ReadAhead::Take(size_t Index) {
-  // The slots of the files before Index are free again; the reader hears of it at the
-  // start of each batch, or when this thread has to wait.
-  if (Index % kBatch == 0 || Index >= knownRead_) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    taken_ = Index;
-    changed_.notify_all();
-    changed_.wait(lock, [&] { return read_ > Index; });
-    knownRead_ = read_;
+  taken_.store(Index, std::memory_order_release);
+  const size_t slot = SlotOf(Index);
+  for (;;) {
+    if (readAs_[slot].load(std::memory_order_acquire) == Index + 1) {
+      return FileStart{bytes_.get() + slot * bytesPerSlot_, counts_[slot]};
+    }
+    // Not read yet. Unclaimed, it is read by the caller; claimed by the other thread, which
+    // is reading it now, the next unclaimed file is read here meanwhile.
+    size_t expected = Index;
+    if (next_.compare_exchange_strong(expected, Index + 1)) return FileStart{};
+    const size_t other = Claim();
+    if (other != kNone) {
+      Read(other);
+    } else {
+      std::this_thread::yield();
+    }
   }
-  return FileStart{Slot(Index), counts_[Index % kSlots]};
 }

@@ -1,13 +1,13 @@
 #pragma once
-// The first bytes of the files of a run, read on a second thread while the files before
-// them are analysed. Reading is mostly the system's work and the analysis is the program's,
-// so the two overlap. Files are read a batch at a time into a ring of two batches, so that
-// the threads meet once a batch rather than once a file.
+// The first bytes of the files of a run, read by two threads while the analysis goes on
+// in turn. Reading is mostly the system's work and the analysis is the program's, so they
+// overlap: a second thread reads the files ahead of the analysis, and the analysing thread,
+// when the file it needs is not read yet, reads the next unclaimed file itself rather than
+// wait. Files are read into a ring of slots; a file is claimed by one thread and read once.
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,35 +17,39 @@
 class ReadAhead {
  public:
   // Starts reading the first Bytes bytes of each of Files, in order; a file whose name the
-  // analysis refuses unread is not read here either. Files must outlive the object.
+  // analysis refuses unread is not read. Files must outlive the object.
   ReadAhead(const std::vector<std::string>& Files, int32_t Bytes);
   // Stops the reading, which may not have reached the last file.
   ~ReadAhead();
   ReadAhead(const ReadAhead&) = delete;
   ReadAhead& operator=(const ReadAhead&) = delete;
 
-  // The read of Files[Index], waiting for it when it is not done yet. Indexes come in
-  // order, each once, from 0; the bytes stay valid until the next call.
+  // The read of Files[Index]; its bytes stay valid until the next call. Nothing (Bytes
+  // null) when nobody has claimed the file yet: the caller then reads it itself, straight
+  // to where it is wanted. Indexes come in order, each once, from 0.
   FileStart Take(size_t Index);
 
  private:
-  static constexpr size_t kBatch = 32;
-  static constexpr size_t kSlots = 2 * kBatch;
+  static constexpr size_t kSlots = 64;
+  static constexpr size_t kNone = SIZE_MAX;
 
+  // The next file nobody has claimed, now claimed by the caller, when its slot is free;
+  // kNone otherwise.
+  size_t Claim();
+  // Reads the claimed file Index into its slot and marks it read.
+  void Read(size_t Index);
   void ReadAll();  // the reading thread
-  uint8_t* Slot(size_t Index) { return bytes_.get() + (Index % kSlots) * bytesPerSlot_; }
+  size_t SlotOf(size_t Index) const { return Index % kSlots; }
 
   const std::vector<std::string>& files_;
   const size_t bytesPerSlot_;
   std::unique_ptr<uint8_t[]> bytes_;
-  std::vector<int32_t> counts_;  // of each slot: bytes read, or -1
+  std::unique_ptr<int32_t[]> counts_;              // of each slot: bytes read, or -1
+  std::unique_ptr<std::atomic<size_t>[]> readAs_;  // of each slot: 1 + the file read in it
 
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  size_t read_ = 0;       // files read: their slots hold them
-  size_t taken_ = 0;      // files whose slots may be read into again
-  bool stop_ = false;     // the run ends early
-  size_t knownRead_ = 0;  // read_ as the analysing thread last saw it
+  std::atomic<size_t> next_{0};   // files from here on are unclaimed
+  std::atomic<size_t> taken_{0};  // files before this one are analysed: their slots are free
+  std::atomic<bool> stop_{false};
 
   std::thread reader_;  // last: started once everything above is set up
 };
