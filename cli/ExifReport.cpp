@@ -82,12 +82,12 @@ bool FlushOrComplain(ConsoleOutput& Console) {
 // Each report is written straight into the stdout buffer as it is analysed, after its
 // header; a refused file's header is taken back. A message follows the report bytes before
 // it in the order of the run (see ConsoleOutput). Several files for the standard analysis
-// are read ahead on a second thread; the extended analysis reads as far as each file's
-// Exif segment reaches, so it reads its files itself.
+// are read ahead on a second thread where there is a second processor; the extended
+// analysis reads as far as each file's Exif segment reaches, so it reads its files itself.
 int ReportFiles(const CommandLine& Line, ConsoleOutput& Console) {
   const bool withHeaders = Line.Files.size() > 1;
   std::unique_ptr<ReadAhead> readAhead;
-  if (withHeaders && !Line.Extended) {
+  if (withHeaders && !Line.Extended && ReadAhead::Worthwhile()) {
     try {
       readAhead = std::make_unique<ReadAhead>(Line.Files, kMaxLoadBytes);
     } catch (const std::system_error&) {

@@ -1,6 +1,13 @@
 #include "ReadAhead.h"
 
+#include <sched.h>
+
 #include <chrono>
+
+bool ReadAhead::Worthwhile() {
+  cpu_set_t processors;
+  return ::sched_getaffinity(0, sizeof processors, &processors) == 0 && CPU_COUNT(&processors) > 1;
+}
 
 ReadAhead::ReadAhead(const std::vector<std::string>& Files, int32_t Bytes)
     : files_(Files),

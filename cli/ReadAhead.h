@@ -24,6 +24,10 @@ class ReadAhead {
   ReadAhead(const ReadAhead&) = delete;
   ReadAhead& operator=(const ReadAhead&) = delete;
 
+  // True when the process may run on more than one processor: on one, a second thread
+  // only takes turns with the first.
+  static bool Worthwhile();
+
   // The read of Files[Index]; its bytes stay valid until the next call. Nothing (Bytes
   // null) when nobody has claimed the file yet: the caller then reads it itself, straight
   // to where it is wanted. Indexes come in order, each once, from 0.
