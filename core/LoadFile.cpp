@@ -6,12 +6,9 @@
 
 #include "AnalyzeExif.h"
 #include "FileIO.h"
-#include "TextOps.h"
 
-using platform::ExtractFileExt;
 using platform::ReadRegularFile;
 using platform::TStrings;
-using platform::UpperCase;
 
 namespace {
 
@@ -80,7 +77,13 @@ int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Coun
 }
 
 bool HasJpgName(const std::string& FileName) {
-  return UpperCase(ExtractFileExt(FileName)) == ".JPG";
+  // The answer of UpperCase(ExtractFileExt(FileName)) == ".JPG", without copies: no byte
+  // of ".jpg" is a separator or can belong to a double-byte character, so the extension
+  // is ".JPG" in some case exactly when the name ends in it.
+  if (FileName.size() < 4) return false;
+  const char* end = FileName.data() + FileName.size() - 4;
+  return end[0] == '.' && (end[1] | 0x20) == 'j' && (end[2] | 0x20) == 'p' &&
+         (end[3] | 0x20) == 'g';
 }
 
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {

@@ -8,10 +8,13 @@
 #include "AnalysisRun.h"
 #include "FileFaults.h"
 #include "LoadFile.h"
+#include "TextOps.h"
 
 using platform::EConvertError;
+using platform::ExtractFileExt;
 using platform::FileCalls;
 using platform::TStringList;
+using platform::UpperCase;
 
 namespace {
 
@@ -61,6 +64,45 @@ TEST(LoadAndAnalyze, acceptsOnlyNamesEndingInJpg) {
     } else {
       EXPECT_EQ(load.lines, kEarlierReport) << c.name;
     }
+  }
+}
+
+// The quick test of a name gives the answer of the general rule: the extension after the
+// last separator, double-byte characters skipped, is .JPG in any case.
+TEST(HasJpgName, answersAsTheExtensionRuleDoes) {
+  const std::string names[] = {
+      "",
+      "jpg",
+      ".jpg",
+      "a.jpg",
+      "A.JPG",
+      "a.JpG",
+      "a.jpeg",
+      "a.jpg.txt",
+      "a.txt.jpg",
+      "a.jpg/",
+      "a.j/pg",
+      "a/.jpg",
+      "a\\.jpg",
+      "a:.jpg",
+      "a.jpgx",
+      "a.jp",
+      "a.kpg",
+      "a.jqg",
+      "a.jpf",
+      "a,jpg",
+      "a.JPG ",
+      "a.*PG",
+      "a.J\x10G",
+      "\x81.jpg",       // a lead byte before the dot, which is no trail byte
+      "\x83\x5c.jpg",   // a double-byte character whose trail byte is a backslash
+      "a.\x83\x5cjpg",  // the same between the dot and the name's end
+      "\x81\x40.JPG",
+      u8"写真.jpg",
+      "a.\xCA\xD0\xC7",  // "j", "p", "g" with the bit 0x80 set
+  };
+  for (const std::string& name : names) {
+    EXPECT_EQ(HasJpgName(name), UpperCase(ExtractFileExt(name)) == ".JPG") << name;
   }
 }
 
