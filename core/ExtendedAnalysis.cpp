@@ -1,6 +1,7 @@
 #include "ExtendedAnalysis.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "AnalysisState.h"
 #include "ExtendedEntry.h"
@@ -140,19 +141,32 @@ class ExtendedListing {
     if (at < reader_.Size()) into.reserve(std::min<int64_t>(count, (reader_.Size() - at) / 12 + 1));
     for (int32_t k = 0; k < count && at < reader_.Size(); ++k, at += 12) {
       into.push_back(ReadEntry(at));
-      const ExtendedEntry& entry = into.back();
-      line_.clear();
-      for (const std::string* field : {&entry.Tag, &entry.Type, &entry.Count, &entry.Value}) {
-        line_ += *field;
-        line_ += ' ';
-      }
-      report_.Add(OffsetLine(entry.At, line_));
+      AddEntryLine(into.back());
     }
     if (!withLink) return 0;
     const int64_t linkAt = start + 2 + 12 * static_cast<int64_t>(count);
     const std::string link = reader_.NumberText(linkAt, 4);
     report_.Add(OffsetLine(linkAt, link));
     return style == CountLine::DigitsAfter ? static_cast<uint32_t>(StrToInt(link)) : 0;
+  }
+
+  // The listing line of Entry: its offset, then each field followed by a space, the fields
+  // copied in one piece each.
+  void AddEntryLine(const ExtendedEntry& entry) {
+    line_.clear();
+    AppendOffsetPrefix(entry.At, line_);
+    const std::string* fields[] = {&entry.Tag, &entry.Type, &entry.Count, &entry.Value};
+    const size_t start = line_.size();
+    size_t length = start;
+    for (const std::string* field : fields) length += field->size() + 1;
+    line_.resize(length);
+    char* put = line_.data() + start;
+    for (const std::string* field : fields) {
+      std::memcpy(put, field->data(), field->size());
+      put += field->size();
+      *put++ = ' ';
+    }
+    report_.Add(line_);
   }
 
   ExtendedEntry ReadEntry(int64_t at) const {

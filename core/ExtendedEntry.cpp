@@ -3,16 +3,27 @@
 #include "FieldOps.h"
 
 std::string OffsetLine(int64_t Offset, const std::string& Text) {
+  std::string line;
+  line.reserve(kMaxOffsetPrefix + 3 + Text.size());
+  AppendOffsetPrefix(Offset, line);
+  line += Text;
+  return line;
+}
+
+void AppendOffsetPrefix(int64_t Offset, std::string& Out) {
   // The listing's own prefix wherever a HexImage position can stand for the offset.
   if (Offset >= 0 && Offset < (int64_t{1} << 30)) {
-    return OffsetPrefixed(static_cast<int32_t>(2 * Offset + 1), Text);
+    char prefix[kMaxOffsetPrefix];
+    Out.append(prefix, WriteOffsetPrefix(static_cast<int32_t>(2 * Offset + 1), prefix));
+    return;
   }
   static const char digits[] = "0123456789ABCDEF";
   std::string hex;
   for (uint64_t rest = static_cast<uint64_t>(Offset); rest != 0 || hex.size() < 5; rest >>= 4) {
     hex.insert(hex.begin(), digits[rest & 0x0F]);
   }
-  return hex + "H  : " + Text;
+  Out += hex;
+  Out += "H  : ";
 }
 
 uint32_t FieldNumber(const std::string& Field) {

@@ -18,6 +18,8 @@ struct ExtendedEntry {
 // The file offset as at least five uppercase hex digits, "H  : ", then Text: the prefix of
 // every listing line.
 std::string OffsetLine(int64_t Offset, const std::string& Text);
+// The same prefix, appended to Out.
+void AppendOffsetPrefix(int64_t Offset, std::string& Out);
 
 // The number of a complete "0x" field of an entry; 0 when the field was cut short.
 uint32_t FieldNumber(const std::string& Field);

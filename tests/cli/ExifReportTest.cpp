@@ -312,10 +312,11 @@ TEST_F(ExifReportTest, withoutASecondThreadTheRunPrintsTheSame) {
   const std::string files = " ./exif-report sample.jpg motorola.jpg partial.jpg sample.jpg";
   const std::string alone = ShellOutput(run + files);
   EXPECT_NE(alone.find("==> partial.jpg <=="), std::string::npos) << alone;
-  EXPECT_EQ(
-      ShellOutput(run + "setpriv --reuid=65534 --regid=65534 --clear-groups prlimit --nproc=1" +
-                  files),
-      alone);
+  // A sanitizer build's leak check at exit needs a process of its own, which the limit refuses.
+  const std::string limited =
+      "ASAN_OPTIONS=detect_leaks=0 setpriv --reuid=65534 --regid=65534 --clear-groups "
+      "prlimit --nproc=1";
+  EXPECT_EQ(ShellOutput(run + limited + files), alone);
 }
 
 TEST_F(ExifReportTest, severalGoodFilesExitWithZero) {
