@@ -4,7 +4,7 @@
 
 std::string OffsetLine(int64_t Offset, const std::string& Text) {
   std::string line;
-  line.reserve(kMaxOffsetPrefix + 3 + Text.size());
+  line.reserve(kMaxOffsetPrefix + Text.size());
   AppendOffsetPrefix(Offset, line);
   line += Text;
   return line;

@@ -257,7 +257,7 @@ TEST_F(ExifReportTest, messagesKeepTheirPlaceAmongReportsOnOneTerminalOrFile) {
   }
 }
 
-// A long run, over several batches of the files that are read ahead: each file prints, in
+// A long run, of more files than the ring of files read ahead holds: each file prints, in
 // its place, exactly what it prints when it is reported alone, with the headers between.
 TEST_F(ExifReportTest, aLongRunPrintsWhatEachFilePrintsAloneInItsPlace) {
   const std::vector<std::string> kinds = {
