@@ -58,6 +58,11 @@ void ReadAhead::ReadAll() {
 FileStart ReadAhead::Take(size_t Index) {
   taken_.store(Index, std::memory_order_release);
   const size_t slot = SlotOf(Index);
+  // A file from the page cache is read in microseconds: the wait for one that the other
+  // thread is reading starts by giving way to it, and only a slow read (a network share)
+  // has this thread sleep, a little longer each time, rather than keep a processor busy.
+  int turns = 0;
+  std::chrono::microseconds pause(0);
   for (;;) {
     if (readAs_[slot].load(std::memory_order_acquire) == Index + 1) {
       return FileStart{bytes_.get() + slot * bytesPerSlot_, counts_[slot]};
@@ -69,8 +74,11 @@ FileStart ReadAhead::Take(size_t Index) {
     const size_t other = Claim();
     if (other != kNone) {
       Read(other);
-    } else {
+    } else if (++turns < 100) {
       std::this_thread::yield();
+    } else {
+      pause = std::min(std::chrono::microseconds(1000), pause * 2 + std::chrono::microseconds(10));
+      std::this_thread::sleep_for(pause);
     }
   }
 }
