@@ -4,11 +4,8 @@
 
 #include "ExifSegment.h"
 #include "ExtendedAnalysis.h"
-#include "TextOps.h"
 
-using platform::ExtractFileExt;
 using platform::TStrings;
-using platform::UpperCase;
 
 namespace {
 
@@ -78,8 +75,8 @@ LoadOutcome AnalyzeExtendedBytes(std::vector<uint8_t> Bytes, TStrings& Report) {
 }
 
 LoadOutcome LoadAndAnalyzeExtended(AnalysisState& State, TStrings& Report) {
-  if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
-  if (UpperCase(ExtractFileExt(State.SelectedFile)) != ".JPG") return LoadOutcome::NotJpg;
+  const LoadOutcome named = CheckChosenName(State);
+  if (named != LoadOutcome::Analysed) return named;
   std::vector<uint8_t> bytes;
   if (!LoadExtendedBytes(State.SelectedFile, bytes)) return LoadOutcome::CannotOpen;
   return AnalyzeExtendedBytes(std::move(bytes), Report);

@@ -33,14 +33,6 @@ int32_t LoadFileStart(AnalysisState& State, const FileStart& Start) {
   return read;
 }
 
-// The name checks that come before the file is read: NothingChosen, NotJpg, or Analysed
-// for a name whose file is to be read.
-LoadOutcome CheckName(const AnalysisState& State) {
-  if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
-  if (!HasJpgName(State.SelectedFile)) return LoadOutcome::NotJpg;
-  return LoadOutcome::Analysed;
-}
-
 // True when the bytes of Signature stand anywhere in LoadBuffer: the same answer as a
 // search of their hexadecimal digits in the HexImage that counts odd positions only.
 // Each place of the first byte is found with memchr, which scans far faster than a general
@@ -76,6 +68,12 @@ int32_t ReadFileStart(const std::string& FileName, uint8_t* Buffer, int32_t Coun
   return ReadRegularFile(FileName, Buffer, Count);
 }
 
+LoadOutcome CheckChosenName(const AnalysisState& State) {
+  if (State.SelectedFile.empty()) return LoadOutcome::NothingChosen;
+  if (!HasJpgName(State.SelectedFile)) return LoadOutcome::NotJpg;
+  return LoadOutcome::Analysed;
+}
+
 bool HasJpgName(const std::string& FileName) {
   // The answer of UpperCase(ExtractFileExt(FileName)) == ".JPG", without copies: no byte
   // of ".jpg" is a separator or can belong to a double-byte character, so the extension
@@ -87,13 +85,13 @@ bool HasJpgName(const std::string& FileName) {
 }
 
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report) {
-  const LoadOutcome named = CheckName(State);
+  const LoadOutcome named = CheckChosenName(State);
   if (named != LoadOutcome::Analysed) return named;
   return AnalyzeLoaded(State, LoadFileStart(State), Report);
 }
 
 LoadOutcome LoadAndAnalyze(AnalysisState& State, TStrings& Report, const FileStart& Start) {
-  const LoadOutcome named = CheckName(State);
+  const LoadOutcome named = CheckChosenName(State);
   if (named != LoadOutcome::Analysed) return named;
   return AnalyzeLoaded(State, LoadFileStart(State, Start), Report);
 }

@@ -34,6 +34,10 @@ struct FileStart {
 LoadOutcome LoadAndAnalyze(AnalysisState& State, platform::TStrings& Report,
                            const FileStart& Start);
 
+// The checks of State.SelectedFile's name that come before its file is read:
+// NothingChosen, NotJpg, or Analysed for a name whose file is to be read.
+LoadOutcome CheckChosenName(const AnalysisState& State);
+
 // True when FileName ends in .JPG, in any case: the only files that the command reads.
 bool HasJpgName(const std::string& FileName);
 
