@@ -208,16 +208,10 @@ class ExtendedListing {
     }
   }
 
-  // Tag, both numbers of the rational as stored in hex, the label, then numerator and
-  // denominator in decimal. Nothing is divided.
-  std::string RationalLine(const ExtendedEntry& entry, const char* label) const {
+  // The line of the rational at Value, both numbers read in the file's byte order.
+  std::string RationalAt(const ExtendedEntry& entry, const char* label) const {
     const int64_t at = base_ + static_cast<uint32_t>(StrToInt(entry.Value));
-    const std::string numerator = reader_.NumberText(at, 4);
-    const std::string denominator = reader_.NumberText(at + 4, 4);
-    const std::string line = entry.Tag + "  " + numerator + "  " + denominator + label;
-    const int32_t d = StrToInt(denominator);
-    const int32_t n = StrToInt(numerator);
-    return line + IntToStr(n) + "/" + IntToStr(d);
+    return RationalLine(entry.Tag, reader_.NumberText(at, 4), reader_.NumberText(at + 4, 4), label);
   }
 
   void InterpretSubIfd() {
@@ -228,10 +222,10 @@ class ExtendedListing {
     for (const ExtendedEntry& entry : subIfd_) {
       switch (static_cast<uint32_t>(StrToInt(entry.Tag))) {
         case kExposureTimeTag:
-          report_.Add(RationalLine(entry, kExposureLabel));
+          report_.Add(RationalAt(entry, kExposureLabel));
           break;
         case kFNumberTag:
-          report_.Add(RationalLine(entry, kFNumberLabel));
+          report_.Add(RationalAt(entry, kFNumberLabel));
           break;
         case kIsoSpeedRatingsTag:
           report_.Add(entry.Tag + kIsoLabel + IntToStr(LowShort(entry.Value)));

@@ -9,6 +9,7 @@
 
 using platform::Copy;
 using platform::CopyView;
+using platform::IntToStr;
 using platform::StrToInt;
 
 std::string ReverseByteOrder(const std::string& Text) {
@@ -246,6 +247,13 @@ std::string Joined(std::initializer_list<std::string_view> Pieces) {
   text.reserve(length);
   for (const std::string_view piece : Pieces) text += piece;
   return text;
+}
+
+std::string RationalLine(std::string_view Tag, const std::string& Numerator,
+                         const std::string& Denominator, const char* Label) {
+  const int32_t d = StrToInt(Denominator);
+  const int32_t n = StrToInt(Numerator);
+  return Joined({Tag, "  ", Numerator, "  ", Denominator, Label, IntToStr(n), "/", IntToStr(d)});
 }
 
 int32_t LowShort(const std::string& Value) {

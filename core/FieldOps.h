@@ -48,6 +48,11 @@ size_t WriteSplitEntry(AnalysisState& State, std::string_view Entry, TableKind K
 
 // The pieces one after another, in one allocation: a report line made of several parts.
 std::string Joined(std::initializer_list<std::string_view> Pieces);
+// The interpretation line of a rational: Tag, both numbers as read ("0x" and their digits),
+// Label, then numerator/denominator in decimal; nothing is divided. Converts the
+// denominator, then the numerator (EConvertError when either fails).
+std::string RationalLine(std::string_view Tag, const std::string& Numerator,
+                         const std::string& Denominator, const char* Label);
 
 // The first SHORT of a value field: "0x" and the last four characters of Value, converted
 // (EConvertError when they do not convert).

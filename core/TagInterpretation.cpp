@@ -12,18 +12,13 @@ using platform::TStrings;
 
 namespace {
 
-// Tag, both numbers of the rational at Value as stored in hex, the label, then
-// numerator/denominator in decimal. Nothing is divided.
-std::string RationalLine(const AnalysisState& state, const std::string& image, const EntryRow& row,
-                         const char* label) {
+// The line of the rational at Value, both numbers read from the HexImage.
+std::string RationalAt(const AnalysisState& state, const std::string& image, const EntryRow& row,
+                       const char* label) {
   const int32_t value = StrToInt(row.Value);
   const int32_t p = Add32(Mul32(2, Add32(value, state.TiffBase)), 1);
-  const std::string numerator = ReverseByteOrder(Copy(image, p, 8));
-  const std::string denominator = ReverseByteOrder(Copy(image, Add32(p, 8), 8));
-  const int32_t d = StrToInt(denominator);
-  const int32_t n = StrToInt(numerator);
-  return Joined(
-      {row.Tag, "  ", numerator, "  ", denominator, label, IntToStr(n), "/", IntToStr(d)});
+  return RationalLine(row.Tag, ReverseByteOrder(Copy(image, p, 8)),
+                      ReverseByteOrder(Copy(image, Add32(p, 8), 8)), label);
 }
 
 }  // namespace
@@ -45,10 +40,10 @@ void InterpretTags(AnalysisState& State, const std::string& HexImage, TStrings& 
     const EntryRow& row = State.SubIfdTable.At(i);
     switch (StrToInt(row.Tag)) {
       case kExposureTimeTag:
-        Report.Add(RationalLine(State, HexImage, row, kExposureLabel));
+        Report.Add(RationalAt(State, HexImage, row, kExposureLabel));
         break;
       case kFNumberTag:
-        Report.Add(RationalLine(State, HexImage, row, kFNumberLabel));
+        Report.Add(RationalAt(State, HexImage, row, kFNumberLabel));
         break;
       case kIsoSpeedRatingsTag:
         Report.Add(Joined({row.Tag, kIsoLabel, IntToStr(LowShort(row.Value))}));
